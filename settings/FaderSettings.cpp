@@ -1,0 +1,6 @@
+#include "settings/FaderSettings.h"
+
+FaderSettings& FaderSettings::Instance() {
+  static FaderSettings settings;
+  return settings;
+}

@@ -1,0 +1,37 @@
+#pragma once
+#include "settings/ArgbColor.h"
+
+// Inclusive limits of an integer option.
+struct Bounds {
+  int min;
+  int max;
+  // Below the minimum gives the minimum, above the maximum the maximum.
+  constexpr int Clamp(int value) const { return value < min ? min : value > max ? max : value; }
+};
+
+constexpr Bounds kIntervalBounds{1, 60};
+constexpr Bounds kDurationBounds{1, 300};
+constexpr Bounds kOpacityBounds{1, 100};
+constexpr Bounds kTextSizeBounds{10, 900};
+
+// The seven options the user edits; the Options dialog works on a copy of this block.
+struct FaderOptions {
+  int autoFadeInterval = 15;  // minutes
+  int fadeDuration = 20;      // seconds for fade in, hold and fade out together
+  int maxOpacity = 70;        // percent
+  ArgbColor overlayColor = ArgbColor::FromRgb(0, 0, 255);
+  ArgbColor textColor = ArgbColor::FromRgb(255, 255, 255);
+  int textSize = 250;  // pixels
+  bool autoBlock = true;  // no fade while a full-screen program is in the foreground
+};
+
+// The user's options plus the first-run flag; one record per process, kept in Settings.xml.
+struct FaderSettings : FaderOptions {
+  bool debut = true;
+
+  static FaderSettings& Instance();
+
+  // Read and write Settings.xml in the data folder; false when nothing was read or written.
+  bool Load();
+  bool Save() const;
+};

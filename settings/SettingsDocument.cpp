@@ -1,0 +1,73 @@
+#include "settings/SettingsDocument.h"
+
+#include "settings/ColorText.h"
+
+const wchar_t kSettingsNamespace[] = L"http://www.quillane.example/dusklamp/xmlns/settings";
+
+namespace {
+
+const wchar_t kRoot[] = L"DusklampSettings";
+const wchar_t kVersion[] = L"1.0";
+
+void ReadInt(const XmlElement& element, const wchar_t* name, Bounds bounds, int& field) {
+  if (const auto value = element.GetInt(name)) field = bounds.Clamp(*value);
+}
+
+void ReadBool(const XmlElement& element, const wchar_t* name, bool& field) {
+  if (const auto value = element.GetInt(name)) field = *value != 0;
+}
+
+// A present colour attribute always replaces the colour, with black for malformed text.
+void ReadColor(const XmlElement& element, const wchar_t* name, ArgbColor& field) {
+  if (const auto text = element.Get(name)) field = ParseColorText(*text);
+}
+
+void ReadApplication(const XmlElement& element, FaderSettings& settings) {
+  ReadBool(element, L"debut", settings.debut);
+}
+
+void ReadFader(const XmlElement& element, FaderSettings& settings) {
+  ReadInt(element, L"auto_fade_interval", kIntervalBounds, settings.autoFadeInterval);
+  ReadInt(element, L"fade_duration", kDurationBounds, settings.fadeDuration);
+  ReadInt(element, L"max_opacity", kOpacityBounds, settings.maxOpacity);
+  ReadColor(element, L"overlay_color", settings.overlayColor);
+  ReadColor(element, L"text_color", settings.textColor);
+  ReadInt(element, L"text_size", kTextSizeBounds, settings.textSize);
+  ReadBool(element, L"auto_block", settings.autoBlock);
+}
+
+// Reads every element of the group with the wanted name, in document order.
+template <typename Reader>
+void ReadGroup(const XmlElement& root, const wchar_t* group, const wchar_t* name,
+               FaderSettings& settings, Reader read) {
+  for (XmlElement element = root.FirstInGroup(group); element; element = element.NextSibling()) {
+    if (element.Name() == name) read(element, settings);
+  }
+}
+
+}  // namespace
+
+void WriteSettingsDocument(const FaderSettings& settings, XmlDocument& document) {
+  XmlElement root = document.CreateRoot(kRoot);
+  root.Set(L"version", kVersion);
+  root.Set(L"xmlns", kSettingsNamespace);
+  root.Append(L"States").Append(L"Application").Set(L"debut", 0);
+  XmlElement fader = root.Append(L"Options").Append(L"Fader");
+  fader.Set(L"auto_fade_interval", settings.autoFadeInterval);
+  fader.Set(L"fade_duration", settings.fadeDuration);
+  fader.Set(L"max_opacity", settings.maxOpacity);
+  fader.Set(L"overlay_color", FormatColorText(settings.overlayColor));
+  fader.Set(L"text_color", FormatColorText(settings.textColor));
+  fader.Set(L"text_size", settings.textSize);
+  fader.Set(L"auto_block", settings.autoBlock ? 1 : 0);
+}
+
+bool ReadSettingsDocument(const XmlDocument& document, FaderSettings& settings) {
+  const XmlElement root = document.Root();
+  if (!root || root.Name() != kRoot) return false;
+  if (root.Get(L"version") != std::wstring(kVersion)) return false;
+  if (root.Get(L"xmlns") != std::wstring(kSettingsNamespace)) return false;
+  ReadGroup(root, L"States", L"Application", settings, ReadApplication);
+  ReadGroup(root, L"Options", L"Fader", settings, ReadFader);
+  return true;
+}

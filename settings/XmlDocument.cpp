@@ -1,0 +1,65 @@
+#include "settings/XmlDocument.h"
+
+#include <tinyxml.h>
+
+#include "settings/IntegerText.h"
+#include "settings/Utf.h"
+
+std::wstring XmlElement::Name() const { return Utf8ToWide(element_->Value()); }
+
+XmlElement XmlElement::Append(const std::wstring& name) {
+  auto* child = new TiXmlElement(WideToUtf8(name));
+  element_->LinkEndChild(child);
+  return XmlElement(child);
+}
+
+void XmlElement::Set(const std::wstring& name, const std::wstring& value) {
+  element_->SetAttribute(WideToUtf8(name), WideToUtf8(value));
+}
+
+void XmlElement::Set(const std::wstring& name, int value) {
+  element_->SetAttribute(WideToUtf8(name), value);
+}
+
+std::optional<std::wstring> XmlElement::Get(const std::wstring& name) const {
+  const char* value = element_->Attribute(WideToUtf8(name).c_str());
+  if (!value) return std::nullopt;
+  return Utf8ToWide(value);
+}
+
+std::optional<int> XmlElement::GetInt(const std::wstring& name) const {
+  const auto text = Get(name);
+  if (!text) return std::nullopt;
+  return ParseLeadingInt(*text);
+}
+
+XmlElement XmlElement::FirstInGroup(const std::wstring& group) const {
+  TiXmlNode* node = element_->FirstChild(WideToUtf8(group).c_str());
+  TiXmlNode* first = node ? node->FirstChild() : nullptr;
+  return XmlElement(first ? first->ToElement() : nullptr);
+}
+
+XmlElement XmlElement::NextSibling() const { return XmlElement(element_->NextSiblingElement()); }
+
+XmlDocument::XmlDocument() : document_(std::make_unique<TiXmlDocument>()) {}
+XmlDocument::~XmlDocument() = default;
+
+XmlElement XmlDocument::CreateRoot(const std::wstring& name) {
+  document_->LinkEndChild(new TiXmlDeclaration("1.0", "UTF-8", ""));
+  auto* root = new TiXmlElement(WideToUtf8(name));
+  document_->LinkEndChild(root);
+  return XmlElement(root);
+}
+
+XmlElement XmlDocument::Root() const { return XmlElement(document_->RootElement()); }
+
+bool XmlDocument::Load(std::FILE* file) { return document_->LoadFile(file); }
+
+bool XmlDocument::Parse(const std::string& text) {
+  document_->Parse(text.c_str());
+  return !document_->Error();
+}
+
+bool XmlDocument::Save(std::FILE* file) const {
+  return document_->SaveFile(file) && !std::ferror(file);
+}

@@ -1,0 +1,159 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "settings/SettingsDocument.h"
+
+namespace {
+
+std::string Saved(const FaderSettings& settings) {
+  XmlDocument document;
+  WriteSettingsDocument(settings, document);
+  std::FILE* file = std::tmpfile();
+  EXPECT_TRUE(document.Save(file));
+  std::string text(size_t(std::ftell(file)), '\0');
+  std::rewind(file);
+  EXPECT_EQ(text.size(), std::fread(text.data(), 1, text.size(), file));
+  std::fclose(file);
+  return text;
+}
+
+const std::string kRootStart =
+    "<DusklampSettings version=\"1.0\" xmlns=\"http://www.quillane.example/dusklamp/xmlns/settings\">";
+
+std::string FileWith(const std::string& fader, const std::string& root = kRootStart) {
+  return "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\n" + root +
+         "<States><Application debut=\"0\" /></States><Options>" + fader +
+         "</Options></DusklampSettings>";
+}
+
+bool Read(const std::string& text, FaderSettings& settings) {
+  XmlDocument document;
+  if (!document.Parse(text)) return false;
+  return ReadSettingsDocument(document, settings);
+}
+
+}  // namespace
+
+TEST(SettingsDocument, DefaultsAreWrittenAsTheNineLines) {
+  EXPECT_EQ(
+      "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\n" + kRootStart + "\n"
+      "    <States>\n"
+      "        <Application debut=\"0\" />\n"
+      "    </States>\n"
+      "    <Options>\n"
+      "        <Fader auto_fade_interval=\"15\" fade_duration=\"20\" max_opacity=\"70\" "
+      "overlay_color=\"#0000FF\" text_color=\"#FFFFFF\" text_size=\"250\" auto_block=\"1\" />\n"
+      "    </Options>\n"
+      "</DusklampSettings>\n",
+      Saved(FaderSettings()));
+}
+
+TEST(SettingsDocument, WrittenValuesReadBackUnchanged) {
+  FaderSettings written;
+  written.autoFadeInterval = 7;
+  written.fadeDuration = 300;
+  written.maxOpacity = 1;
+  written.overlayColor = ArgbColor::FromRgb(0xAB, 0xCD, 0xEF);
+  written.textColor = ArgbColor::FromRgb(1, 2, 3);
+  written.textSize = 900;
+  written.autoBlock = false;
+  FaderSettings read;
+  ASSERT_TRUE(Read(Saved(written), read));
+  EXPECT_EQ(static_cast<const FaderOptions&>(written).autoFadeInterval, read.autoFadeInterval);
+  EXPECT_EQ(300, read.fadeDuration);
+  EXPECT_EQ(1, read.maxOpacity);
+  EXPECT_EQ(written.overlayColor, read.overlayColor);
+  EXPECT_EQ(written.textColor, read.textColor);
+  EXPECT_EQ(900, read.textSize);
+  EXPECT_FALSE(read.autoBlock);
+  EXPECT_FALSE(read.debut);  // always saved as 0
+}
+
+TEST(SettingsDocument, RejectsWrongRootVersionOrNamespace) {
+  const std::string fader = "<Fader auto_fade_interval=\"30\" />";
+  const std::string ns = "http://www.quillane.example/dusklamp/xmlns/settings";
+  for (const std::string& root : std::vector<std::string>
+       {"<DusklampSettings version=\"1.1\" xmlns=\"" + ns + "\">",
+        "<DusklampSettings xmlns=\"" + ns + "\">",
+        "<DusklampSettings version=\"1.0\">",
+        "<DusklampSettings version=\"1.0\" xmlns=\"HTTP://www.quillane.example/dusklamp/xmlns/settings\">"}) {
+    FaderSettings settings;
+    EXPECT_FALSE(Read(FileWith(fader, root), settings)) << root;
+    EXPECT_EQ(15, settings.autoFadeInterval);
+    EXPECT_TRUE(settings.debut);
+  }
+  FaderSettings settings;
+  EXPECT_FALSE(Read("<Settings version=\"1.0\" xmlns=\"" + ns + "\" />", settings));
+  EXPECT_FALSE(Read("<DusklampSettings", settings));
+}
+
+TEST(SettingsDocument, IntegersAreReadLeniantlyAndClamped) {
+  struct Case {
+    const char* text;
+    int expected;
+  } cases[] = {{"0", 1}, {"61", 60}, {"-5", 1}, {" 30", 30}, {"30.9", 30}, {"15min", 15},
+               {"thirty", 15}, {"", 15}};
+  for (const Case& c : cases) {
+    FaderSettings settings;
+    ASSERT_TRUE(Read(FileWith(std::string("<Fader auto_fade_interval=\"") + c.text + "\" />"),
+                     settings));
+    EXPECT_EQ(c.expected, settings.autoFadeInterval) << c.text;
+  }
+  FaderSettings settings;
+  ASSERT_TRUE(Read(FileWith("<Fader fade_duration=\"301\" max_opacity=\"0\" text_size=\"5\" />"),
+                   settings));
+  EXPECT_EQ(300, settings.fadeDuration);
+  EXPECT_EQ(1, settings.maxOpacity);
+  EXPECT_EQ(10, settings.textSize);
+  ASSERT_TRUE(Read(FileWith("<Fader text_size=\"1000\" />"), settings));
+  EXPECT_EQ(900, settings.textSize);
+}
+
+TEST(SettingsDocument, BooleansAreNormalised) {
+  FaderSettings settings;
+  settings.autoBlock = false;
+  ASSERT_TRUE(Read(FileWith("<Fader auto_block=\"2\" />"), settings));
+  EXPECT_TRUE(settings.autoBlock);
+  ASSERT_TRUE(Read(FileWith("<Fader auto_block=\"0\" />"), settings));
+  EXPECT_FALSE(settings.autoBlock);
+  ASSERT_TRUE(Read(FileWith("<Fader auto_block=\"yes\" />"), settings));
+  EXPECT_FALSE(settings.autoBlock);  // not a number: kept
+}
+
+TEST(SettingsDocument, PresentColoursAlwaysReplaceAbsentOnesNever) {
+  FaderSettings settings;
+  ASSERT_TRUE(Read(FileWith("<Fader overlay_color=\"\" />"), settings));
+  EXPECT_EQ(0xFF000000u, settings.overlayColor.value);
+  EXPECT_EQ(0xFFFFFFFFu, settings.textColor.value);
+  ASSERT_TRUE(Read(FileWith("<Fader text_color=\"#12345\" overlay_color=\"abcdef\" />"), settings));
+  EXPECT_EQ(0xFF000000u, settings.textColor.value);
+  EXPECT_EQ(0xFFABCDEFu, settings.overlayColor.value);
+}
+
+TEST(SettingsDocument, GroupsWithANonElementFirstChildAreSkipped) {
+  FaderSettings settings;
+  ASSERT_TRUE(Read(FileWith("<!-- note --><Fader auto_fade_interval=\"30\" />"), settings));
+  EXPECT_EQ(15, settings.autoFadeInterval);
+  EXPECT_FALSE(settings.debut);  // the other group is still read
+}
+
+TEST(SettingsDocument, LaterElementsOverrideEarlierOnesWhereTheyCarryAValue) {
+  FaderSettings settings;
+  ASSERT_TRUE(Read(FileWith("<Fader auto_fade_interval=\"30\" max_opacity=\"50\" />"
+                            "<Other max_opacity=\"90\" />"
+                            "<Fader max_opacity=\"80\" fade_duration=\"x\" />"),
+                   settings));
+  EXPECT_EQ(30, settings.autoFadeInterval);
+  EXPECT_EQ(80, settings.maxOpacity);
+  EXPECT_EQ(20, settings.fadeDuration);
+}
+
+TEST(SettingsDocument, MissingGroupsLeaveTheRecordAsItWas) {
+  FaderSettings settings;
+  ASSERT_TRUE(Read(kRootStart + "</DusklampSettings>", settings));
+  EXPECT_TRUE(settings.debut);
+  EXPECT_EQ(20, settings.fadeDuration);
+}
