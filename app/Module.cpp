@@ -1,0 +1,8 @@
+#include "app/Module.h"
+
+namespace {
+HINSTANCE resourceModule = nullptr;
+}
+
+HINSTANCE ResourceModule() { return resourceModule ? resourceModule : GetModuleHandleW(nullptr); }
+void SetResourceModule(HINSTANCE module) { resourceModule = module; }

@@ -1,0 +1,29 @@
+# Three levels under Wine: the core again, Win32 tests on real windows and controls, and
+# end-to-end tests that start Dusklamp.exe as its own process.
+enable_testing()
+set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(${GTEST_SOURCE_DIR} googletest EXCLUDE_FROM_ALL)
+set(TEST_OUTPUT ${CMAKE_BINARY_DIR}/tests)
+
+file(GLOB CORE_TESTS ${PROJECT_SOURCE_DIR}/tests/core/*.cpp)
+add_executable(core_tests ${CORE_TESTS})
+target_link_libraries(core_tests PRIVATE dusklamp_core GTest::gtest_main)
+
+file(GLOB WIN_TESTS ${PROJECT_SOURCE_DIR}/tests/win/*.cpp)
+add_executable(win_tests ${WIN_TESTS} ${RESOURCES})
+target_include_directories(win_tests PRIVATE ${PROJECT_SOURCE_DIR}/res)
+target_link_libraries(win_tests PRIVATE dusklamp_shell GTest::gtest)
+
+file(GLOB E2E_TESTS ${PROJECT_SOURCE_DIR}/tests/e2e/*.cpp)
+add_executable(e2e_tests ${E2E_TESTS})
+target_link_libraries(e2e_tests PRIVATE dusklamp_core GTest::gtest_main
+  user32 gdi32 shell32 shlwapi)
+add_dependencies(e2e_tests Dusklamp)
+
+set_target_properties(core_tests win_tests e2e_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TEST_OUTPUT})
+target_include_directories(e2e_tests PRIVATE ${PROJECT_SOURCE_DIR})
+
+add_test(NAME core_tests COMMAND core_tests)
+add_test(NAME win_tests COMMAND win_tests)
+add_test(NAME e2e_tests COMMAND e2e_tests)

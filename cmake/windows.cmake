@@ -1,0 +1,69 @@
+# Windows build with MinGW-w64: the program, statically linked so it imports only system DLLs,
+# and its tests, which CTest runs under Wine.
+set(TINYXML_DIR "" CACHE PATH "TinyXML 2.6.2 sources (Debian's tinyxml source package)")
+set(BOOST_INCLUDE_DIR "" CACHE PATH "A folder holding only the boost headers")
+if(NOT EXISTS "${TINYXML_DIR}/tinyxml.h")
+  message(FATAL_ERROR "TINYXML_DIR must point at the TinyXML sources; scripts/test fetches them")
+endif()
+
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+add_link_options(-static -static-libgcc -static-libstdc++)
+
+add_library(tinyxml STATIC
+  ${TINYXML_DIR}/tinyxml.cpp ${TINYXML_DIR}/tinyxmlparser.cpp
+  ${TINYXML_DIR}/tinyxmlerror.cpp ${TINYXML_DIR}/tinystr.cpp)
+target_include_directories(tinyxml SYSTEM PUBLIC ${TINYXML_DIR})
+target_compile_definitions(tinyxml PUBLIC TIXML_USE_STL)
+target_compile_options(tinyxml PRIVATE -w)
+
+add_library(dusklamp_core STATIC ${CORE_SOURCES})
+target_include_directories(dusklamp_core PUBLIC ${PROJECT_SOURCE_DIR})
+target_include_directories(dusklamp_core SYSTEM PUBLIC ${BOOST_INCLUDE_DIR})
+target_link_libraries(dusklamp_core PUBLIC tinyxml)
+
+set(SHELL_SOURCES
+  app/Application.cpp
+  app/CrashGuard.cpp
+  app/DataFolder.cpp
+  app/Module.cpp
+  settings/SettingsFile.cpp
+  ui/Window.cpp
+  ui/Subclass.cpp
+  ui/Dialog.cpp
+  ui/main/DialogSlots.cpp
+  ui/main/MainWindow.cpp
+  ui/main/MainWindowDialogs.cpp
+  ui/main/TimerIds.cpp
+  ui/main/TrayIcon.cpp
+  ui/fader/DcAttributeScope.cpp
+  ui/fader/FadeEngine.cpp
+  ui/fader/FaderPaint.cpp
+  ui/fader/FullScreen.cpp
+  ui/fader/LocalTime.cpp
+  ui/fader/Overlay.cpp
+  ui/fader/TimeFont.cpp
+  ui/options/CenterDialog.cpp
+  ui/options/ColorButton.cpp
+  ui/options/NumericField.cpp
+  ui/options/OptionsDialog.cpp
+  ui/about/AboutDialog.cpp
+  ui/about/HyperlinkLabel.cpp
+  ui/about/VersionResource.cpp
+)
+add_library(dusklamp_shell STATIC ${SHELL_SOURCES})
+target_link_libraries(dusklamp_shell PUBLIC dusklamp_core
+  comctl32 comdlg32 shell32 shlwapi ole32 advapi32 version gdi32 user32)
+
+set(RESOURCES ${PROJECT_SOURCE_DIR}/res/Dusklamp.rc)
+set_source_files_properties(${RESOURCES} PROPERTIES OBJECT_DEPENDS
+  "${PROJECT_SOURCE_DIR}/res/dialogs.rc;${PROJECT_SOURCE_DIR}/res/Dusklamp.manifest;${PROJECT_SOURCE_DIR}/res/resource.h;${PROJECT_SOURCE_DIR}/res/version.h")
+
+add_executable(Dusklamp WIN32 app/main.cpp ${RESOURCES})
+target_include_directories(Dusklamp PRIVATE ${PROJECT_SOURCE_DIR}/res)
+target_link_libraries(Dusklamp PRIVATE dusklamp_shell)
+target_link_options(Dusklamp PRIVATE -municode -mwindows -s)
+set_target_properties(Dusklamp PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
+
+if(DUSKLAMP_TESTS)
+  include(cmake/windows-tests.cmake)
+endif()

@@ -1,0 +1,147 @@
+// The Fader driven through the tray message and the menu commands of the running program.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "res/resource.h"
+#include "tests/e2e/Harness.h"
+
+namespace {
+
+RECT PrimaryWorkArea() {
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &info);
+  return info.rcWork;
+}
+
+// A copy whose fades are short, so a whole fade fits in a test.
+void WriteShortFadeSettings(const Dusklamp& app, int duration, int maxOpacity) {
+  WriteFileBytes(app.SettingsPath(),
+                 "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\n"
+                 "<DusklampSettings version=\"1.0\" xmlns=\"http://www.quillane.example/dusklamp/xmlns/settings\">\n"
+                 "<Options><Fader fade_duration=\"" + std::to_string(duration) +
+                     "\" max_opacity=\"" + std::to_string(maxOpacity) +
+                     "\" /></Options></DusklampSettings>\n");
+}
+
+HWND OpenMenu(const Dusklamp& app) {
+  app.Tray(WM_RBUTTONUP);
+  HWND menu = nullptr;
+  WaitUntil([&] { return (menu = FindProcessWindow(app.ProcessId(), L"#32768", nullptr)) != nullptr; });
+  return menu;
+}
+
+void PressMenuKey(HWND menu, wchar_t key) {
+  PostMessageW(menu, WM_KEYDOWN, key, 0);
+  PostMessageW(menu, WM_KEYUP, key, 0xC0000000);
+}
+
+}  // namespace
+
+TEST(Fader, LeftPressTogglesOnceAndDoubleClickDoesNothing) {
+  Dusklamp app;
+  ASSERT_TRUE(app.Start());
+  app.Tray(WM_LBUTTONDOWN);
+  ASSERT_TRUE(WaitUntil([&] { return app.FaderVisible(); }));
+  app.Tray(WM_LBUTTONUP);
+  app.Tray(WM_LBUTTONDBLCLK);
+  app.Tray(WM_RBUTTONDOWN);
+  app.Tray(WM_LBUTTONDOWN, 999);  // another icon's callback is swallowed
+  Sleep(500);
+  EXPECT_TRUE(app.FaderVisible());
+  app.Tray(WM_LBUTTONDOWN);
+  EXPECT_TRUE(WaitUntil([&] { return !app.FaderVisible(); }));
+  EXPECT_EQ(1u, app.Exit());
+}
+
+TEST(Fader, ShownFaderCoversTheWorkAreaAndFadesInFromAlphaTwo) {
+  Dusklamp app;
+  WriteShortFadeSettings(app, 3, 100);
+  ASSERT_TRUE(app.Start());
+  app.Command(CMD_SHOW_FADER);
+  ASSERT_TRUE(WaitUntil([&] { return app.FaderVisible(); }));
+  const int first = app.Alpha();
+  EXPECT_GE(first, 2);
+  EXPECT_LE(first, 20);  // at most a few steps in
+  RECT rect{};
+  GetWindowRect(app.Window(), &rect);
+  const RECT work = PrimaryWorkArea();
+  EXPECT_TRUE(EqualRect(&rect, &work));
+  EXPECT_TRUE(WaitUntil([&] { return app.Alpha() == 255; }, 5000));
+  EXPECT_TRUE(WaitUntil([&] { return !app.FaderVisible(); }, 5000));  // the fade ends by itself
+  EXPECT_EQ(1u, app.Exit());
+}
+
+TEST(Fader, HideFaderHidesAtOnceAndShowFaderDoesNotRestart) {
+  Dusklamp app;
+  WriteShortFadeSettings(app, 300, 100);
+  ASSERT_TRUE(app.Start());
+  app.Command(CMD_HIDE_FADER);  // hidden already: nothing
+  app.Command(CMD_SHOW_FADER);
+  ASSERT_TRUE(WaitUntil([&] { return app.Alpha() > 10; }));
+  const int before = app.Alpha();
+  app.Command(CMD_SHOW_FADER);  // shown already: the running fade goes on
+  Sleep(300);
+  EXPECT_GE(app.Alpha(), before);
+  app.Command(CMD_HIDE_FADER);
+  ASSERT_TRUE(WaitUntil([&] { return !app.FaderVisible(); }, 1000));
+  EXPECT_GE(app.Alpha(), before);  // hiding keeps the opacity
+  EXPECT_EQ(1u, app.Exit());
+}
+
+TEST(Fader, MenuMnemonicsReachTheMainWindow) {
+  Dusklamp app;
+  ASSERT_TRUE(app.Start());
+  HWND menu = OpenMenu(app);
+  ASSERT_NE(nullptr, menu);
+  PressMenuKey(menu, L'S');  // "&Show Fader" is offered while hidden
+  ASSERT_TRUE(WaitUntil([&] { return app.FaderVisible(); }));
+  menu = OpenMenu(app);
+  ASSERT_NE(nullptr, menu);
+  PressMenuKey(menu, L'H');  // and "&Hide Fader" while shown
+  ASSERT_TRUE(WaitUntil([&] { return !app.FaderVisible(); }));
+  menu = OpenMenu(app);
+  ASSERT_NE(nullptr, menu);
+  PressMenuKey(menu, L'X');
+  EXPECT_EQ(1u, app.WaitForExit());
+}
+
+TEST(Fader, ScreenshotShowsTheTimeCentredOnTheOverlay) {
+  Dusklamp app;
+  WriteShortFadeSettings(app, 300, 100);
+  ASSERT_TRUE(app.Start());
+  app.Command(CMD_SHOW_FADER);
+  ASSERT_TRUE(WaitUntil([&] { return app.FaderVisible(); }));
+  Sleep(1000);
+  const std::wstring path = SaveScreenshot(L"fader");
+  const std::string bmp = ReadFileBytes(path);
+  ASSERT_GT(bmp.size(), 54u);
+  const auto* header = reinterpret_cast<const BITMAPINFOHEADER*>(bmp.data() + sizeof(BITMAPFILEHEADER));
+  const int width = header->biWidth, height = header->biHeight;
+  const auto* pixels = reinterpret_cast<const unsigned char*>(bmp.data() + 54);
+  auto at = [&](int x, int y) {  // bottom-up rows of BGRA
+    const unsigned char* p = pixels + (size_t(height - 1 - y) * size_t(width) + size_t(x)) * 4;
+    return RGB(p[2], p[1], p[0]);
+  };
+  const RECT work = PrimaryWorkArea();
+  EXPECT_EQ(RGB(0, 0, 255), at(work.left + 2, work.top + 2));
+  EXPECT_EQ(RGB(0, 0, 255), at(work.right - 3, work.bottom - 3));
+  long left = width, right = -1, top = height, bottom = -1, count = 0;
+  for (int y = work.top; y < work.bottom; ++y) {
+    for (int x = work.left; x < work.right; ++x) {
+      if (at(x, y) == RGB(255, 255, 255)) {
+        ++count;
+        left = std::min<long>(left, x), right = std::max<long>(right, x);
+        top = std::min<long>(top, y), bottom = std::max<long>(bottom, y);
+      }
+    }
+  }
+  ASSERT_GT(count, 5000) << "no time text on the overlay";
+  const long centreX = (work.left + work.right) / 2, centreY = (work.top + work.bottom) / 2;
+  EXPECT_NEAR(centreX, (left + right) / 2, 20);
+  EXPECT_NEAR(centreY, (top + bottom) / 2, 40);
+  EXPECT_GT(right - left, 400);  // five characters of a 250-pixel bold face
+  EXPECT_GT(bottom - top, 120);
+  EXPECT_EQ(1u, app.Exit());
+}

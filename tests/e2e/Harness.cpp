@@ -1,0 +1,235 @@
+#include "tests/e2e/Harness.h"
+
+#include <shlwapi.h>
+
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+#include "app/LockName.h"
+#include "res/resource.h"
+
+std::wstring TestExeFolder() {
+  wchar_t path[MAX_PATH];
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  PathRemoveFileSpecW(path);
+  return path;
+}
+
+std::wstring BuiltDusklamp() {
+  wchar_t path[MAX_PATH];
+  wcscpy(path, TestExeFolder().c_str());
+  PathRemoveFileSpecW(path);  // tests live one level below the program
+  return std::wstring(path) + L"\\Dusklamp.exe";
+}
+
+namespace {
+
+void RemoveTree(const std::wstring& folder) {
+  WIN32_FIND_DATAW found;
+  const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      const std::wstring name = found.cFileName;
+      if (name == L"." || name == L"..") continue;
+      const std::wstring path = folder + L"\\" + name;
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+        RemoveTree(path);
+      } else {
+        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(path.c_str());
+      }
+    } while (FindNextFileW(search, &found));
+    FindClose(search);
+  }
+  RemoveDirectoryW(folder.c_str());
+}
+
+}  // namespace
+
+std::wstring FreshFolder(const std::wstring& name) {
+  static int counter = 0;
+  const std::wstring root = TestExeFolder() + L"\\runs";
+  CreateDirectoryW(root.c_str(), nullptr);
+  const std::wstring folder = root + L"\\" + name + L"-" + std::to_wstring(GetCurrentProcessId()) +
+                              L"-" + std::to_wstring(++counter);
+  RemoveTree(folder);
+  CreateDirectoryW(folder.c_str(), nullptr);
+  return folder;
+}
+
+std::string ReadFileBytes(const std::wstring& path) {
+  std::ifstream file(path.c_str(), std::ios::binary);
+  std::ostringstream bytes;
+  bytes << file.rdbuf();
+  return bytes.str();
+}
+
+void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
+  std::ofstream file(path.c_str(), std::ios::binary | std::ios::trunc);
+  file << bytes;
+}
+
+bool FileExists(const std::wstring& path) {
+  return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  while (!condition()) {
+    if (GetTickCount() - start > timeoutMs) return false;
+    Sleep(20);
+  }
+  return true;
+}
+
+std::wstring SaveScreenshot(const std::wstring& name) {
+  wchar_t build[MAX_PATH];
+  wcscpy(build, TestExeFolder().c_str());
+  PathRemoveFileSpecW(build);
+  const std::wstring folder = std::wstring(build) + L"\\screenshots";
+  CreateDirectoryW(folder.c_str(), nullptr);
+  const std::wstring path = folder + L"\\" + name + L".bmp";
+
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  const HDC screen = GetDC(nullptr);
+  const HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  const HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  const HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+  GdiFlush();
+  BITMAPFILEHEADER header{};
+  header.bfType = 0x4D42;
+  header.bfOffBits = sizeof(header) + sizeof(info.bmiHeader);
+  header.bfSize = header.bfOffBits + DWORD(width * height * 4);
+  std::string bytes(reinterpret_cast<const char*>(&header), sizeof(header));
+  bytes.append(reinterpret_cast<const char*>(&info.bmiHeader), sizeof(info.bmiHeader));
+  bytes.append(static_cast<const char*>(bits), size_t(width * height * 4));
+  WriteFileBytes(path, bytes);
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return path;
+}
+
+Dusklamp::Dusklamp(std::wstring folder) : folder_(std::move(folder)) {
+  if (folder_.empty()) folder_ = FreshFolder(L"copy");
+  exe_ = folder_ + L"\\Dusklamp.exe";
+  if (!FileExists(exe_)) CopyFileW(BuiltDusklamp().c_str(), exe_.c_str(), FALSE);
+}
+
+Dusklamp::~Dusklamp() {
+  if (process_.hProcess) {
+    if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+      if (IsWindow(window_)) PostMessageW(window_, WM_COMMAND, CMD_EXIT, 0);
+      if (WaitForSingleObject(process_.hProcess, 10000) == WAIT_TIMEOUT) {
+        TerminateProcess(process_.hProcess, 99);
+        WaitForSingleObject(process_.hProcess, 5000);
+      }
+    }
+    CloseHandle(process_.hProcess);
+    CloseHandle(process_.hThread);
+  }
+}
+
+namespace {
+
+bool Launch(const std::wstring& exe, const std::wstring& arguments, WORD showWindow,
+            PROCESS_INFORMATION& process) {
+  std::wstring commandLine = L"\"" + exe + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = showWindow;
+  const std::wstring folder = exe.substr(0, exe.rfind(L'\\'));
+  return CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        folder.c_str(), &startup, &process) != FALSE;
+}
+
+}  // namespace
+
+bool Dusklamp::Start(const std::wstring& arguments, WORD showWindow) {
+  if (!Launch(exe_, arguments, showWindow, process_)) return false;
+  const DWORD processId = process_.dwProcessId;
+  WaitUntil([&] {
+    const HWND found = FindWindowW(kLockName, nullptr);
+    DWORD owner = 0;
+    if (found) GetWindowThreadProcessId(found, &owner);
+    if (owner == processId) window_ = found;
+    return window_ != nullptr || WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0;
+  });
+  return window_ != nullptr;
+}
+
+DWORD Dusklamp::StartSecondCopy() {
+  PROCESS_INFORMATION second{};
+  if (!Launch(exe_, L"", SW_SHOWNORMAL, second)) return DWORD(-1);
+  DWORD code = STILL_ACTIVE;
+  if (WaitForSingleObject(second.hProcess, 20000) == WAIT_OBJECT_0) GetExitCodeProcess(second.hProcess, &code);
+  CloseHandle(second.hProcess);
+  CloseHandle(second.hThread);
+  return code;
+}
+
+DWORD Dusklamp::Exit() {
+  Command(CMD_EXIT);
+  return WaitForExit();
+}
+
+DWORD Dusklamp::WaitForExit(DWORD timeoutMs) {
+  DWORD code = STILL_ACTIVE;
+  if (WaitForSingleObject(process_.hProcess, timeoutMs) == WAIT_OBJECT_0) {
+    GetExitCodeProcess(process_.hProcess, &code);
+  }
+  return code;
+}
+
+void Dusklamp::Command(UINT id) const { PostMessageW(window_, WM_COMMAND, id, 0); }
+
+void Dusklamp::Tray(UINT mouseMessage, WPARAM iconId) const {
+  static const UINT trayMessage = RegisterWindowMessageW(L"WM_TRAYICON");
+  PostMessageW(window_, trayMessage, iconId, mouseMessage);
+}
+
+bool Dusklamp::FaderVisible() const { return IsWindowVisible(window_) != FALSE; }
+
+int Dusklamp::Alpha() const {
+  BYTE alpha = 0;
+  DWORD flags = 0;
+  if (!GetLayeredWindowAttributes(window_, nullptr, &alpha, &flags)) return -1;
+  return alpha;
+}
+
+HWND FindProcessWindow(DWORD processId, const wchar_t* className, const wchar_t* caption) {
+  struct Search {
+    DWORD processId;
+    const wchar_t* className;
+    const wchar_t* caption;
+    HWND found;
+  } search{processId, className, caption, nullptr};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(data);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        wchar_t text[256] = {}, cls[256] = {};
+        GetWindowTextW(window, text, 256);
+        GetClassNameW(window, cls, 256);
+        if (owner == s.processId && (!s.caption || wcscmp(text, s.caption) == 0) &&
+            (!s.className || wcscmp(cls, s.className) == 0) && IsWindowVisible(window)) {
+          s.found = window;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}

@@ -1,0 +1,61 @@
+#pragma once
+// Starts Dusklamp.exe as its own process, in a folder of its own so that its Settings.xml lands
+// there, and drives it only from outside: its class name, commands and tray message.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+std::wstring TestExeFolder();
+std::wstring BuiltDusklamp();
+// A fresh, empty folder under the build tree; `name` may hold any characters.
+std::wstring FreshFolder(const std::wstring& name);
+std::string ReadFileBytes(const std::wstring& path);
+void WriteFileBytes(const std::wstring& path, const std::string& bytes);
+bool FileExists(const std::wstring& path);
+
+// Polls until the condition holds; false after the timeout.
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 15000);
+
+// Saves the whole screen as a BMP under build/win/screenshots and returns its path.
+std::wstring SaveScreenshot(const std::wstring& name);
+
+// A copy of Dusklamp.exe started as its own process.
+class Dusklamp {
+ public:
+  // Copies the program into `folder` (a fresh folder when empty) unless it is already there.
+  explicit Dusklamp(std::wstring folder = L"");
+  ~Dusklamp();
+  Dusklamp(const Dusklamp&) = delete;
+  Dusklamp& operator=(const Dusklamp&) = delete;
+
+  // Starts the program and waits for its main window; false if none appeared.
+  bool Start(const std::wstring& arguments = L"", WORD showWindow = SW_SHOWNORMAL);
+  // Starts another copy from the same file and returns its exit code once it ended.
+  DWORD StartSecondCopy();
+  // Sends E&xit and returns the exit code.
+  DWORD Exit();
+  // Waits for the process to end on its own; STILL_ACTIVE on timeout.
+  DWORD WaitForExit(DWORD timeoutMs = 15000);
+
+  HWND Window() const { return window_; }
+  DWORD ProcessId() const { return process_.dwProcessId; }
+  const std::wstring& Folder() const { return folder_; }
+  std::wstring SettingsPath() const { return folder_ + L"\\Settings.xml"; }
+
+  void Command(UINT id) const;
+  // The tray icon's callback, as the shell sends it.
+  void Tray(UINT mouseMessage, WPARAM iconId = 206) const;
+  bool FaderVisible() const;
+  // The layered window's alpha, or -1.
+  int Alpha() const;
+
+ private:
+  std::wstring folder_;
+  std::wstring exe_;
+  PROCESS_INFORMATION process_{};
+  HWND window_ = nullptr;
+};
+
+// Finds a top-level window of the given process by its caption.
+HWND FindProcessWindow(DWORD processId, const wchar_t* className, const wchar_t* caption);

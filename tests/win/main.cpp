@@ -1,0 +1,15 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <ole2.h>
+#include <commctrl.h>
+
+// The Win32 tests run on this one thread, with the common controls the program uses.
+int main(int argc, char** argv) {
+  testing::InitGoogleTest(&argc, argv);
+  OleInitialize(nullptr);
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
+  InitCommonControlsEx(&controls);
+  const int result = RUN_ALL_TESTS();
+  OleUninitialize();
+  return result;
+}

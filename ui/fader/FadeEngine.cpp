@@ -1,0 +1,78 @@
+// The fade engine: when the Fader shows and hides and how its opacity moves in between.
+#include "settings/FaderSettings.h"
+#include "ui/fader/AutoFadeSchedule.h"
+#include "ui/fader/FadeCurve.h"
+#include "ui/fader/Opacity.h"
+#include "ui/main/Commands.h"
+#include "ui/main/MainWindow.h"
+
+namespace {
+constexpr UINT kAutoFadeCheckMs = 5000;
+}
+
+void MainWindow::ToggleFader() {
+  const bool shown = IsWindowVisible(hwnd()) != FALSE;
+  if (!shown && IsFullScreenAppRunning() && FaderSettings::Instance().autoBlock) return;
+  SetTrayIcon(!shown ? IconMain : autoFadeOn_ ? IconAutoFadeOn : IconAutoFadeOff);
+  if (shown) {
+    if (fadeRunning_) {
+      KillTimer(fadeTimerWindow_, fadeTimerId_);
+      fadeRunning_ = false;
+    }
+    HideOverlay();
+  } else {
+    ShowOverlay();
+  }
+}
+
+void MainWindow::ShowFader() {
+  if (!IsWindowVisible(hwnd())) ToggleFader();
+}
+
+void MainWindow::HideFader() {
+  if (IsWindowVisible(hwnd())) ToggleFader();
+}
+
+void MainWindow::StartAutoFade() {
+  if (autoTimerWindow_ && IsWindow(autoTimerWindow_)) {
+    SetTimer(autoTimerWindow_, autoTimerId_, kAutoFadeCheckMs, nullptr);
+    autoFadeOn_ = true;
+  }
+  autoFadeStamp_.Set(true);
+}
+
+void MainWindow::BeginFadeIn() {
+  opacityPercent_ = 1;
+  SetLayeredWindowAttributes(hwnd(), 0, AlphaForPercent(1), LWA_ALPHA);
+  fadeElapsedMs_ = 0;
+  if (fadeTimerWindow_ && IsWindow(fadeTimerWindow_)) {
+    SetTimer(fadeTimerWindow_, fadeTimerId_, kFadeStepMs, nullptr);
+    fadeRunning_ = true;
+  }
+}
+
+void MainWindow::OnAutoFadeTick() {
+  const LocalTime now;
+  if (!AutoFadeDue(autoFadeStamp_.ElapsedSeconds(), now.Minute(), now.Second(),
+                   FaderSettings::Instance().autoFadeInterval)) {
+    return;
+  }
+  if (!IsWindowVisible(hwnd())) ToggleFader();
+}
+
+void MainWindow::OnFadeTick() {
+  fadeElapsedMs_ += kFadeStepMs;  // steps, not clock time: a late timer does not skip ahead
+  const FaderSettings& settings = FaderSettings::Instance();
+  const FadeStep step =
+      NextFadeStep(fadeElapsedMs_, settings.fadeDuration, settings.maxOpacity, opacityPercent_);
+  switch (step.action) {
+    case FadeStep::Action::SetOpacity:
+      SetOpacity(step.opacity);
+      break;
+    case FadeStep::Action::Hide:
+      if (IsWindowVisible(hwnd())) ToggleFader();
+      break;
+    case FadeStep::Action::Keep:
+      break;
+  }
+}

@@ -1,0 +1,27 @@
+// Draws the Fader: the overlay colour with the local time centred on it.
+#include <cwchar>
+
+#include "settings/FaderSettings.h"
+#include "ui/fader/DcAttributeScope.h"
+#include "ui/fader/LocalTime.h"
+#include "ui/fader/TimeFont.h"
+#include "ui/main/MainWindow.h"
+
+void MainWindow::PaintFader(HDC dc) {
+  const FaderSettings& settings = FaderSettings::Instance();
+  RECT client{};
+  GetClientRect(hwnd(), &client);
+  // An opaque empty text output fills the rectangle without creating a brush.
+  const COLORREF previous = SetBkColor(dc, settings.overlayColor.ToColorRef());
+  if (previous != CLR_INVALID) {
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &client, L"", 0, nullptr);
+    SetBkColor(dc, previous);
+  }
+  const HFONT font = GetTimeFont(settings.textSize);
+  const DcAttributeScope scope(dc, font, settings.textColor.ToColorRef(), RGB(255, 255, 255),
+                               TRANSPARENT);
+  const LocalTime now;
+  wchar_t text[16];
+  std::swprintf(text, 16, L"%02u:%02u", unsigned{now.Hour()}, unsigned{now.Minute()});
+  DrawTextW(dc, text, -1, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+}

@@ -1,0 +1,35 @@
+#pragma once
+// The local clock, read through one seam that tests can replace.
+#include <windows.h>
+
+#include <cstdint>
+
+using LocalClockFunction = void (*)(SYSTEMTIME* now);
+// GetLocalTime unless a test installed another clock; returns the clock that was in place.
+LocalClockFunction SetLocalClock(LocalClockFunction clock);
+void ReadLocalClock(SYSTEMTIME* now);
+
+// A snapshot of the local date and time.
+class LocalTime {
+ public:
+  explicit LocalTime(bool now = true);
+  WORD Hour() const { return time_.wHour; }
+  WORD Minute() const { return time_.wMinute; }
+  WORD Second() const { return time_.wSecond; }
+
+ private:
+  SYSTEMTIME time_;
+};
+
+// A local-time stamp with whole-second differences.
+class LocalTimeStamp {
+ public:
+  explicit LocalTimeStamp(bool now = false) { Set(now); }
+  // Takes the local time now, or zero.
+  void Set(bool now);
+  int ElapsedSeconds() const;
+
+ private:
+  static uint64_t Now();
+  uint64_t ticks_ = 0;
+};

@@ -1,0 +1,30 @@
+// The main window as the Fader overlay: opacity, placement, showing and hiding.
+#include "ui/fader/Opacity.h"
+#include "ui/main/MainWindow.h"
+
+bool MainWindow::SetOpacity(int percent) {
+  opacityPercent_ = ClampPercent(percent);
+  return SetLayeredWindowAttributes(hwnd(), 0, AlphaForPercent(opacityPercent_), LWA_ALPHA) != FALSE;
+}
+
+RECT& MainWindow::GetPrimaryWorkArea(RECT& area) const {
+  if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0)) SetRectEmpty(&area);
+  return area;
+}
+
+// Placed on the primary work area while still hidden, at 1 percent, then shown without
+// activation so that the focus stays where the user works.
+void MainWindow::ShowOverlay() {
+  RECT work;
+  GetPrimaryWorkArea(work);
+  RECT current{};
+  GetWindowRect(hwnd(), &current);
+  if (!EqualRect(&current, &work)) {
+    MoveWindow(hwnd(), work.left, work.top, work.right - work.left, work.bottom - work.top, FALSE);
+  }
+  BeginFadeIn();
+  SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0,
+               SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+}
+
+void MainWindow::HideOverlay() { ShowWindow(hwnd(), SW_HIDE); }

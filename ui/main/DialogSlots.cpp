@@ -1,0 +1,4 @@
+#include "ui/main/DialogSlots.h"
+
+HWND optionsDialogWindow = nullptr;
+HWND aboutDialogWindow = nullptr;

@@ -1,0 +1,137 @@
+#include "ui/main/MainWindow.h"
+
+#include <shellapi.h>
+
+#include "app/LockName.h"
+#include "app/Module.h"
+#include "settings/FaderSettings.h"
+#include "ui/Handles.h"
+#include "ui/main/Commands.h"
+#include "ui/main/TimerIds.h"
+#include "ui/main/Website.h"
+
+MainWindow& MainWindow::Instance() {
+  static MainWindow window;
+  return window;
+}
+
+MainWindow::MainWindow()
+    : trayIcon_(*this), autoTimerId_(TakeTimerId()), fadeTimerId_(TakeTimerId()) {}
+
+bool MainWindow::Create() {
+  WNDCLASSEXW windowClass{};
+  windowClass.style = CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS;
+  windowClass.hInstance = ResourceModule();
+  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+  windowClass.lpszClassName = kLockName;
+  return CreateBound(windowClass,
+                     WS_EX_TOPMOST | WS_EX_TRANSPARENT | WS_EX_TOOLWINDOW | WS_EX_LAYERED,
+                     WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, nullptr) != nullptr;
+}
+
+LRESULT MainWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE:
+      OnCreate();
+      break;
+    case WM_DESTROY:
+      OnDestroy();
+      break;
+    case WM_NCDESTROY:
+      OnNcDestroy();
+      break;
+    case WM_ERASEBKGND:
+      PaintFader(reinterpret_cast<HDC>(wParam));
+      return 1;
+    case WM_TIMER:
+      OnTimer(wParam);  // never consumed: the tray icon sees every timer message too
+      break;
+    case WM_COMMAND:
+      if (OnCommand(LOWORD(wParam))) return 0;
+      break;
+    default:
+      break;
+  }
+  LRESULT result = 0;
+  if (trayIcon_.HandleMessage(message, wParam, lParam, result)) return result;
+  return DefWindowProcW(hwnd(), message, wParam, lParam);
+}
+
+bool MainWindow::OnCommand(UINT id) {
+  switch (id) {
+    case CmdToggleShow: ToggleFader(); return true;
+    case CmdShowFader: ShowFader(); return true;
+    case CmdHideFader: HideFader(); return true;
+    case CmdAutoFade: ToggleAutoFade(); return true;
+    case CmdOptions: ShowOptionsDialog(); return true;
+    case CmdWebsite: OpenWebsite(); return true;
+    case CmdAbout: ShowAboutDialog(); return true;
+    case CmdExit: ExitProgram(); return true;
+    default: return false;
+  }
+}
+
+void MainWindow::OnCreate() {
+  FaderSettings::Instance().Load();
+  IconHandle icon(LoadSmallIcon(IconMain));
+  trayIcon_.Add(hwnd(), L"Dusklamp", icon.Get(), MenuTray, CmdToggleShow);
+  SetTrayIcon(IconAutoFadeOn);
+  opacityPercent_ = 100;
+  SetLayeredWindowAttributes(hwnd(), 0, 255, LWA_ALPHA);
+  if (!autoTimerWindow_ && IsWindow(hwnd())) autoTimerWindow_ = hwnd();
+  if (!fadeTimerWindow_ && IsWindow(hwnd())) fadeTimerWindow_ = hwnd();
+  StartAutoFade();
+}
+
+void MainWindow::OnDestroy() {
+  if (autoFadeOn_) {
+    KillTimer(autoTimerWindow_, autoTimerId_);
+    autoFadeOn_ = false;
+  }
+  autoTimerWindow_ = nullptr;
+  if (fadeRunning_) {
+    KillTimer(fadeTimerWindow_, fadeTimerId_);
+    fadeRunning_ = false;
+  }
+  fadeTimerWindow_ = nullptr;
+  if (trayIcon_.IsAdded()) trayIcon_.Remove();
+  PostQuitMessage(1);
+}
+
+void MainWindow::OnNcDestroy() { FaderSettings::Instance().Save(); }
+
+void MainWindow::OnTimer(UINT_PTR id) {
+  if (id == autoTimerId_) {
+    OnAutoFadeTick();
+  } else if (id == fadeTimerId_) {
+    OnFadeTick();
+  }
+}
+
+void MainWindow::ToggleAutoFade() {
+  if (autoFadeOn_) {
+    KillTimer(autoTimerWindow_, autoTimerId_);
+    autoFadeOn_ = false;
+    if (IsWindowVisible(hwnd())) ToggleFader();
+    SetTrayIcon(IconAutoFadeOff);
+  } else {
+    StartAutoFade();
+    if (!fadeRunning_) SetTrayIcon(IconAutoFadeOn);
+  }
+}
+
+void MainWindow::OpenWebsite() {
+  ShellExecuteW(nullptr, L"open", kWebsiteTarget, nullptr, nullptr, SW_SHOWNORMAL);
+}
+
+void MainWindow::ExitProgram() { PostMessageW(hwnd(), WM_CLOSE, 0, 0); }
+
+void MainWindow::SetTrayIcon(UINT iconId) { trayIcon_.SetIcon(iconId); }
+
+void MainWindow::PrepareTrayMenu(HMENU popup) {
+  if (!popup) return;
+  RemoveMenu(popup, CmdToggleShow, MF_BYCOMMAND);
+  RemoveMenu(popup, fadeRunning_ ? CmdShowFader : CmdHideFader, MF_BYCOMMAND);
+  CheckMenuItem(popup, CmdAutoFade, MF_BYCOMMAND | (autoFadeOn_ ? MF_CHECKED : MF_UNCHECKED));
+}

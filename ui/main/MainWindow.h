@@ -1,0 +1,77 @@
+#pragma once
+// The program's one top-level window: it is the Fader overlay, owns the tray icon and both fade
+// timers, and receives every command.
+#include <windows.h>
+
+#include "ui/Window.h"
+#include "ui/fader/LocalTime.h"
+#include "ui/main/TrayIcon.h"
+
+class MainWindow : public Window, public TrayMenuOwner {
+ public:
+  static MainWindow& Instance();
+
+  // Creates the hidden window; false if the platform refused.
+  bool Create();
+
+  // Fade engine.
+  void ToggleFader();
+  void ShowFader();
+  void HideFader();
+  void ToggleAutoFade();
+  void StartAutoFade();
+  void BeginFadeIn();
+  void OnAutoFadeTick();
+  void OnFadeTick();
+
+  // Overlay.
+  bool SetOpacity(int percent);
+  RECT& GetPrimaryWorkArea(RECT& area) const;
+  void PaintFader(HDC dc);
+  bool IsFullScreenAppRunning() const;
+
+  // Tray.
+  void SetTrayIcon(UINT iconId);
+  void PrepareTrayMenu(HMENU popup) override;
+
+  // State, read by the tray menu and by tests.
+  int OpacityPercent() const { return opacityPercent_; }
+  bool AutoFadeOn() const { return autoFadeOn_; }
+  bool FadeRunning() const { return fadeRunning_; }
+  int FadeElapsedMs() const { return fadeElapsedMs_; }
+  UINT AutoTimerId() const { return autoTimerId_; }
+  UINT FadeTimerId() const { return fadeTimerId_; }
+  const TrayIcon& Tray() const { return trayIcon_; }
+
+ protected:
+  LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  MainWindow();
+
+  // Message map entries; each returns true when it completed the message.
+  bool OnCommand(UINT id);
+  void OnCreate();
+  void OnDestroy();
+  void OnNcDestroy();
+  void OnTimer(UINT_PTR id);
+
+  void ShowOptionsDialog();
+  void ShowAboutDialog();
+  void OpenWebsite();
+  void ExitProgram();
+
+  void ShowOverlay();
+  void HideOverlay();
+
+  TrayIcon trayIcon_;
+  int opacityPercent_ = 100;
+  HWND autoTimerWindow_ = nullptr;
+  UINT autoTimerId_;
+  bool autoFadeOn_ = false;
+  HWND fadeTimerWindow_ = nullptr;
+  UINT fadeTimerId_;
+  bool fadeRunning_ = false;
+  int fadeElapsedMs_ = 0;
+  LocalTimeStamp autoFadeStamp_{false};
+};

@@ -1,0 +1,101 @@
+#include "ui/main/TrayIcon.h"
+
+#include <cwchar>
+
+#include "app/Module.h"
+#include "ui/Handles.h"
+#include "ui/fader/Geometry.h"
+#include "ui/main/TimerIds.h"
+
+HICON LoadSmallIcon(UINT iconId) {
+  return static_cast<HICON>(LoadImageW(ResourceModule(), MAKEINTRESOURCEW(iconId), IMAGE_ICON,
+                                       GetSystemMetrics(SM_CXSMICON),
+                                       GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+}
+
+TrayIcon::TrayIcon(TrayMenuOwner& owner)
+    : record_(),
+      callbackMessage_(0),
+      ownTimerId_(TakeTimerId()),
+      taskbarCreatedMessage_(RegisterWindowMessageW(L"TaskbarCreated")),
+      owner_(owner) {
+  record_.cbSize = NOTIFYICONDATAW_V2_SIZE;
+  callbackMessage_ = RegisterWindowMessageW(L"WM_TRAYICON");
+}
+
+void TrayIcon::Add(HWND window, const wchar_t* tooltip, HICON icon, UINT id, UINT defaultCommand) {
+  record_.uID = id;
+  record_.hIcon = icon;
+  record_.hWnd = window;
+  record_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  record_.uCallbackMessage = callbackMessage_;
+  wcsncpy(record_.szTip, tooltip, ARRAYSIZE(record_.szTip) - 1);
+  added_ = Shell_NotifyIconW(NIM_ADD, &record_) != FALSE;
+  defaultCommand_ = defaultCommand;
+}
+
+void TrayIcon::SetIcon(UINT iconId) {
+  currentIconId_ = iconId;
+  IconHandle icon(LoadSmallIcon(iconId));
+  record_.uFlags = NIF_ICON;
+  record_.hIcon = icon.Get();
+  Shell_NotifyIconW(NIM_MODIFY, &record_);
+}
+
+void TrayIcon::Remove() {
+  record_.uFlags = 0;
+  Shell_NotifyIconW(NIM_DELETE, &record_);
+  added_ = false;
+}
+
+// After the shell restarts its taskbar, the icon is gone: put it back with the current picture.
+void TrayIcon::ReAdd() {
+  if (!record_.hWnd) return;
+  IconHandle icon(LoadSmallIcon(currentIconId_));
+  record_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+  record_.hIcon = icon.Get();
+  added_ = Shell_NotifyIconW(NIM_ADD, &record_) != FALSE;
+}
+
+bool TrayIcon::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  if (message == taskbarCreatedMessage_ && taskbarCreatedMessage_ != 0) {
+    ReAdd();
+    result = 0;
+    return true;
+  }
+  if (message != callbackMessage_ || callbackMessage_ == 0) return false;
+  result = 0;
+  if (wParam != record_.uID) return true;
+  switch (LOWORD(lParam)) {
+    case WM_LBUTTONDOWN:
+      if (defaultCommand_ != 0) PostMessageW(record_.hWnd, WM_COMMAND, defaultCommand_, 0);
+      break;
+    case WM_RBUTTONUP:
+      ShowMenu();
+      break;
+    default:
+      break;
+  }
+  return true;
+}
+
+void TrayIcon::ShowMenu() {
+  MenuHandle menu(LoadMenuW(ResourceModule(), MAKEINTRESOURCEW(record_.uID)));
+  if (!menu) return;
+  const HMENU popup = GetSubMenu(menu.Get(), 0);
+  owner_.PrepareTrayMenu(popup);
+  SetForegroundWindow(record_.hWnd);
+  POINT point{};
+  GetCursorPos(&point);
+  if (!MonitorFromPoint(point, MONITOR_DEFAULTTONULL)) {
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    const HMONITOR nearest = MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST);
+    if (nearest && GetMonitorInfoW(nearest, &info)) {
+      point.x = ClampToWorkAreaX(point.x, {info.rcWork.left, info.rcWork.top, info.rcWork.right,
+                                           info.rcWork.bottom});
+    }
+  }
+  TrackPopupMenu(popup, 0, point.x, point.y, 0, record_.hWnd, nullptr);
+  PostMessageW(record_.hWnd, WM_NULL, 0, 0);
+}

@@ -1,0 +1,44 @@
+#pragma once
+// The notification-area icon: its record, its callback message, clicks and the popup menu.
+#include <windows.h>
+#include <shellapi.h>
+
+class TrayMenuOwner {
+ public:
+  // Adjusts the freshly loaded popup menu to the current state before it is shown.
+  virtual void PrepareTrayMenu(HMENU popup) = 0;
+
+ protected:
+  ~TrayMenuOwner() = default;
+};
+
+class TrayIcon {
+ public:
+  explicit TrayIcon(TrayMenuOwner& owner);
+
+  void Add(HWND window, const wchar_t* tooltip, HICON icon, UINT id, UINT defaultCommand);
+  // Shows the icon resource `iconId`; remembered so a re-added icon shows the same picture.
+  void SetIcon(UINT iconId);
+  void Remove();
+  bool IsAdded() const { return added_; }
+  UINT CallbackMessage() const { return callbackMessage_; }
+
+  // Offered every message the main window did not complete; true when it completed it.
+  bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+
+ private:
+  void ShowMenu();
+  void ReAdd();
+
+  NOTIFYICONDATAW record_;
+  UINT callbackMessage_;
+  bool added_ = false;
+  UINT defaultCommand_ = 0;
+  UINT ownTimerId_;  // taken so the main window's timers keep their ids; never armed
+  UINT taskbarCreatedMessage_;
+  UINT currentIconId_ = 0;
+  TrayMenuOwner& owner_;
+};
+
+// Loads an icon resource of the program at the small-icon size.
+HICON LoadSmallIcon(UINT iconId);

@@ -1,0 +1,162 @@
+#include "ui/options/ColorButton.h"
+
+#include <commdlg.h>
+#include <windowsx.h>
+
+#include "app/Module.h"
+#include "res/resource.h"
+#include "ui/Handles.h"
+
+namespace {
+
+// Shared by every swatch until the program ends, so custom colours are offered again.
+COLORREF customColors[16] = {
+    0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF,
+    0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF, 0xFFFFFF};
+bool cursorPending = true;
+
+HCURSOR EyedropperCursor() {
+  static const HCURSOR cursor = LoadCursorW(ResourceModule(), MAKEINTRESOURCEW(RES_CURSOR_EYEDROPPER));
+  return cursor;
+}
+
+void Frame(HDC dc, const RECT& rect, COLORREF color) {
+  const BrushHandle brush(CreateSolidBrush(color));
+  FrameRect(dc, &rect, brush.Get());
+}
+
+}  // namespace
+
+bool ColorButton::Attach(HWND control) {
+  if (!SubclassedControl::Attach(control)) return false;
+  const LONG style = GetWindowLongW(control, GWL_STYLE);
+  const LONG wanted = (style & ~SS_TYPEMASK) | SS_OWNERDRAW | SS_NOTIFY;
+  if (style != wanted) SetWindowLongW(control, GWL_STYLE, wanted);
+  return true;
+}
+
+void ColorButton::SetColor(ArgbColor color) {
+  color_ = color;
+  InvalidateRect(control(), nullptr, TRUE);
+}
+
+void ColorButton::DrawSwatch(HDC dc) const {
+  RECT rect;
+  GetClientRect(control(), &rect);
+  Frame(dc, rect, GetSysColor(COLOR_BTNSHADOW));
+  InflateRect(&rect, -1, -1);
+  Frame(dc, rect, RGB(255, 255, 255));
+  InflateRect(&rect, -1, -1);
+  const COLORREF previous = SetBkColor(dc, color_.ToColorRef());
+  if (previous != CLR_INVALID) {
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, L"", 0, nullptr);
+    SetBkColor(dc, previous);
+  }
+}
+
+// Drawn off screen first, so the swatch never flickers while the eyedropper moves.
+void ColorButton::Paint(HDC target, const RECT& area) {
+  const LONG width = area.right - area.left, height = area.bottom - area.top;
+  if (width <= 0 || height <= 0) return;
+  MemoryDc memory(CreateCompatibleDC(target));
+  BitmapHandle bitmap(CreateCompatibleBitmap(target, width, height));
+  {
+    const SelectionScope selected(memory.Get(), bitmap.Get());
+    SetViewportOrgEx(memory.Get(), -area.left, -area.top, nullptr);
+    DrawSwatch(memory.Get());
+    SetViewportOrgEx(memory.Get(), 0, 0, nullptr);
+    BitBlt(target, area.left, area.top, width, height, memory.Get(), 0, 0, SRCCOPY);
+  }
+}
+
+void ColorButton::OnPaint(HDC given) {
+  if (given) {
+    RECT client;
+    GetClientRect(control(), &client);
+    Paint(given, client);
+    return;
+  }
+  PAINTSTRUCT paint;
+  const HDC dc = BeginPaint(control(), &paint);
+  Paint(dc, paint.rcPaint);
+  EndPaint(control(), &paint);
+}
+
+LRESULT ColorButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_SETCURSOR:
+      SetCursor(LoadCursorW(nullptr, IDC_HAND));
+      return 0;
+    case WM_LBUTTONDOWN:
+      SetCapture(control());
+      break;
+    case WM_MOUSEMOVE:
+      if (GetCapture() == control()) {
+        OnDrag(lParam);
+      } else {
+        cursorPending = true;
+      }
+      break;
+    case WM_LBUTTONUP:
+      OnRelease(lParam);
+      return 0;
+    case WM_LBUTTONDBLCLK:
+      return 0;
+    case WM_ERASEBKGND:
+      return 1;
+    case WM_PAINT:
+    case WM_PRINTCLIENT:
+      OnPaint(reinterpret_cast<HDC>(wParam));
+      return 0;
+    default:
+      break;
+  }
+  return CallPrevious(message, wParam, lParam);
+}
+
+void ColorButton::OnDrag(LPARAM lParam) {
+  if (cursorPending) {
+    SetCursor(EyedropperCursor());
+    cursorPending = false;
+  }
+  POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  ClientToScreen(control(), &point);
+  SetColor(PickColor(point));
+}
+
+void ColorButton::OnRelease(LPARAM lParam) {
+  if (GetCapture() == control()) ReleaseCapture();
+  const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+  RECT client;
+  GetClientRect(control(), &client);
+  ArgbColor chosen = color_;
+  if (PtInRect(&client, point) && PickColor(chosen)) SetColor(chosen);
+}
+
+ArgbColor ColorButton::PickColor(POINT screenPoint) {
+  const WindowDc screen(nullptr, true);
+  const ArgbColor color = ArgbColor::FromColorRef(GetPixel(screen.Get(), screenPoint.x, screenPoint.y));
+  Changed(color);
+  return color;
+}
+
+bool ColorButton::PickColor(ArgbColor& chosen) {
+  CHOOSECOLORW choose{};
+  choose.lStructSize = sizeof(choose);
+  choose.hwndOwner = GetParent(control());
+  choose.lpCustColors = customColors;
+  choose.Flags = CC_FULLOPEN;
+  if (const COLORREF initial = color_.ToColorRef()) {
+    choose.Flags |= CC_RGBINIT;
+    choose.rgbResult = initial;
+  }
+  if (!ChooseColorW(&choose)) return false;
+  chosen = ArgbColor::FromColorRef(choose.rgbResult);
+  Changed(chosen);
+  return true;
+}
+
+void ColorButton::Changed(ArgbColor color) {
+  PostMessageW(GetParent(control()), WM_COLORBUTTON_CHANGED, reinterpret_cast<WPARAM>(control()),
+               LPARAM(color.ToColorRef()));
+}

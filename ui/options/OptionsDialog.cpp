@@ -1,0 +1,93 @@
+#include "ui/options/OptionsDialog.h"
+
+#include <commctrl.h>
+
+#include "res/resource.h"
+#include "ui/options/CenterDialog.h"
+#include "ui/options/OptionsIds.h"
+
+OptionsDialog::OptionsDialog(HWND& slot) : Dialog(RES_DIALOG_OPTIONS), slot_(slot) {}
+
+INT_PTR OptionsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM) {
+  switch (message) {
+    case WM_INITDIALOG:
+      OnInitDialog();
+      return TRUE;  // the focus goes to the first tab stop, OK
+    case WM_COMMAND:
+      switch (LOWORD(wParam)) {
+        case IDC_RESET_DEFAULTS:
+          OnResetToDefaults();
+          return TRUE;
+        case IDOK:
+        case IDCANCEL:
+          OnCloseCommand(LOWORD(wParam));
+          return TRUE;
+        default:
+          return FALSE;
+      }
+    default:
+      return FALSE;
+  }
+}
+
+void OptionsDialog::OnInitDialog() {
+  CenterDialog(hwnd(), GetParent(hwnd()));
+  slot_ = hwnd();
+  overlayColor_.Attach(GetDlgItem(hwnd(), IDC_OVERLAY_COLOR));
+  textColor_.Attach(GetDlgItem(hwnd(), IDC_TEXT_COLOR));
+  struct Pair {
+    NumericField& field;
+    int edit;
+    int spin;
+    Bounds bounds;
+    int defaultValue;
+  } pairs[] = {
+      {interval_, IDC_INTERVAL, IDC_INTERVAL_SPIN, kIntervalBounds, FaderOptions().autoFadeInterval},
+      {duration_, IDC_DURATION, IDC_DURATION_SPIN, kDurationBounds, FaderOptions().fadeDuration},
+      {opacity_, IDC_OPACITY, IDC_OPACITY_SPIN, kOpacityBounds, FaderOptions().maxOpacity},
+      {textSize_, IDC_TEXT_SIZE, IDC_TEXT_SIZE_SPIN, kTextSizeBounds, FaderOptions().textSize},
+  };
+  for (Pair& pair : pairs) {
+    pair.field.Attach(GetDlgItem(hwnd(), pair.edit));
+    pair.field.minValue = pair.bounds.min;
+    pair.field.maxValue = pair.bounds.max;
+    pair.field.defaultValue = pair.defaultValue;
+    SendDlgItemMessageW(hwnd(), pair.spin, UDM_SETRANGE, 0,
+                        MAKELPARAM(pair.bounds.max, pair.bounds.min));
+  }
+  ApplyToControls();
+}
+
+void OptionsDialog::ApplyToControls() {
+  interval_.SetValue(kIntervalBounds.Clamp(options.autoFadeInterval));
+  duration_.SetValue(kDurationBounds.Clamp(options.fadeDuration));
+  opacity_.SetValue(kOpacityBounds.Clamp(options.maxOpacity));
+  overlayColor_.SetColor(options.overlayColor);
+  textColor_.SetColor(options.textColor);
+  textSize_.SetValue(kTextSizeBounds.Clamp(options.textSize));
+  CheckDlgButton(hwnd(), IDC_AUTO_BLOCK, options.autoBlock ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void OptionsDialog::ReadFromControls() {
+  options.autoFadeInterval = interval_.GetValue();
+  options.fadeDuration = duration_.GetValue();
+  options.maxOpacity = opacity_.GetValue();
+  options.overlayColor = overlayColor_.GetColor();
+  options.textColor = textColor_.GetColor();
+  options.textSize = textSize_.GetValue();
+  options.autoBlock = IsDlgButtonChecked(hwnd(), IDC_AUTO_BLOCK) == BST_CHECKED;
+}
+
+void OptionsDialog::OnResetToDefaults() {
+  options = FaderOptions();
+  ApplyToControls();
+}
+
+void OptionsDialog::OnCloseCommand(UINT id) {
+  if (id == IDOK) {
+    for (NumericField* field : {&interval_, &duration_, &opacity_, &textSize_}) field->Validate();
+    ReadFromControls();
+  }
+  slot_ = nullptr;
+  EndDialog(hwnd(), INT_PTR(id));
+}

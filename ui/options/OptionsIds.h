@@ -1,0 +1,14 @@
+#pragma once
+// Control ids of the Options dialog.
+#define IDC_AUTO_BLOCK 1023
+#define IDC_RESET_DEFAULTS 1022
+#define IDC_OVERLAY_COLOR 1145
+#define IDC_TEXT_COLOR 1146
+#define IDC_TEXT_SIZE 1183
+#define IDC_OPACITY 1184
+#define IDC_INTERVAL 1185
+#define IDC_DURATION 1186
+#define IDC_TEXT_SIZE_SPIN 1250
+#define IDC_OPACITY_SPIN 1251
+#define IDC_INTERVAL_SPIN 1252
+#define IDC_DURATION_SPIN 1253
