@@ -95,5 +95,6 @@ init_wineprefix() {
     mkdir -p "$WINEPREFIX"
     wineboot --init >/dev/null 2>&1
   fi
-
+  # Xvfb has no window manager: without this, every hide waits two seconds for one.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 }

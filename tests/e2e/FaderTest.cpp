@@ -79,6 +79,7 @@ TEST(Fader, HideFaderHidesAtOnceAndShowFaderDoesNotRestart) {
   ASSERT_TRUE(app.Start());
   app.Command(CMD_HIDE_FADER);  // hidden already: nothing
   app.Command(CMD_SHOW_FADER);
+  ASSERT_TRUE(WaitUntil([&] { return app.FaderVisible(); }));
   ASSERT_TRUE(WaitUntil([&] { return app.Alpha() > 10; }));
   const int before = app.Alpha();
   app.Command(CMD_SHOW_FADER);  // shown already: the running fade goes on

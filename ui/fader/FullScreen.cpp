@@ -6,9 +6,12 @@ namespace {
 Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 }  // namespace
 
+// The desktop itself covers its monitor but is no full-screen program: a user who clicked the
+// desktop still gets the Fader.
 bool MainWindow::IsFullScreenAppRunning() const {
   RECT window{};
-  const HWND foreground = GetForegroundWindow();
+  HWND foreground = GetForegroundWindow();
+  if (foreground == GetDesktopWindow() || foreground == GetShellWindow()) foreground = nullptr;
   if (!foreground || !GetWindowRect(foreground, &window)) SetRectEmpty(&window);
   const HMONITOR monitor = MonitorFromRect(&window, MONITOR_DEFAULTTONULL);
   if (!monitor) return false;

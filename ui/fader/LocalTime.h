@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-using LocalClockFunction = void (*)(SYSTEMTIME* now);
+using LocalClockFunction = void(WINAPI*)(SYSTEMTIME* now);
 // GetLocalTime unless a test installed another clock; returns the clock that was in place.
 LocalClockFunction SetLocalClock(LocalClockFunction clock);
 void ReadLocalClock(SYSTEMTIME* now);

@@ -49,12 +49,13 @@ void TrayIcon::Remove() {
 }
 
 // After the shell restarts its taskbar, the icon is gone: put it back with the current picture.
+// An icon the shell still knows is only refreshed.
 void TrayIcon::ReAdd() {
   if (!record_.hWnd) return;
   IconHandle icon(LoadSmallIcon(currentIconId_));
   record_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   record_.hIcon = icon.Get();
-  added_ = Shell_NotifyIconW(NIM_ADD, &record_) != FALSE;
+  added_ = Shell_NotifyIconW(NIM_ADD, &record_) || Shell_NotifyIconW(NIM_MODIFY, &record_);
 }
 
 bool TrayIcon::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -22,6 +22,7 @@ class TrayIcon {
   void Remove();
   bool IsAdded() const { return added_; }
   UINT CallbackMessage() const { return callbackMessage_; }
+  UINT CurrentIconId() const { return currentIconId_; }
 
   // Offered every message the main window did not complete; true when it completed it.
   bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);

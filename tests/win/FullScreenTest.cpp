@@ -1,0 +1,62 @@
+// The full-screen block, measured against a real foreground window of this process.
+#include "tests/win/MainWindowFixture.h"
+
+namespace {
+
+RECT PrimaryMonitor() {
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &info);
+  return info.rcMonitor;
+}
+
+// A plain popup window at the given place, made the foreground window.
+HWND ForegroundWindowAt(const RECT& rect) {
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = DefWindowProcW;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.lpszClassName = L"FullScreenProgram";
+  RegisterClassW(&windowClass);
+  const HWND window = CreateWindowExW(0, L"FullScreenProgram", L"game", WS_POPUP | WS_VISIBLE,
+                                      rect.left, rect.top, rect.right - rect.left,
+                                      rect.bottom - rect.top, nullptr, nullptr,
+                                      GetModuleHandleW(nullptr), nullptr);
+  SetForegroundWindow(window);
+  PumpUntil([&] { return GetForegroundWindow() == window; }, 2000);
+  return window;
+}
+
+}  // namespace
+
+TEST_F(MainWindowTest, FullScreenForegroundProgramBlocksShowsWhileBlockingIsOn) {
+  const RECT monitor = PrimaryMonitor();
+  const HWND game = ForegroundWindowAt({monitor.left - 4, monitor.top - 4, monitor.right + 4, monitor.bottom + 4});
+  ASSERT_EQ(game, GetForegroundWindow());
+  EXPECT_TRUE(window.IsFullScreenAppRunning());
+  Send(CmdToggleShow);
+  EXPECT_FALSE(Visible());
+  EXPECT_EQ(IconAutoFadeOn, Icon());  // nothing changes, not even the icon
+  FaderSettings::Instance().autoBlock = false;
+  Send(CmdShowFader);
+  EXPECT_TRUE(Visible());
+  FaderSettings::Instance().autoBlock = true;
+  Send(CmdToggleShow);  // hiding is never blocked
+  EXPECT_FALSE(Visible());
+  DestroyWindow(game);
+}
+
+TEST_F(MainWindowTest, AWindowLeavingAStripUncoveredDoesNotBlock) {
+  const RECT monitor = PrimaryMonitor();
+  const HWND window2 = ForegroundWindowAt({monitor.left, monitor.top, monitor.right, monitor.bottom - 40});
+  ASSERT_EQ(window2, GetForegroundWindow());
+  EXPECT_FALSE(window.IsFullScreenAppRunning());
+  Send(CmdToggleShow);
+  EXPECT_TRUE(Visible());
+  DestroyWindow(window2);
+}
+
+TEST_F(MainWindowTest, TheDesktopInTheForegroundDoesNotBlock) {
+  SetForegroundWindow(GetDesktopWindow());
+  PumpMessages();
+  EXPECT_FALSE(window.IsFullScreenAppRunning());
+}

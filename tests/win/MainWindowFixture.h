@@ -1,0 +1,43 @@
+#pragma once
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "settings/FaderSettings.h"
+#include "ui/main/Commands.h"
+#include "ui/main/MainWindow.h"
+#include "tests/win/WinTestSupport.h"
+
+// The one main window of this process, created afresh for each test with default settings.
+class MainWindowTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    wchar_t path[MAX_PATH];
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring settings(path);
+    settings = settings.substr(0, settings.rfind(L'\\')) + L"\\Settings.xml";
+    DeleteFileW(settings.c_str());
+    static_cast<FaderOptions&>(FaderSettings::Instance()) = FaderOptions();
+    ASSERT_TRUE(window.Create());
+    hwnd = window.hwnd();
+  }
+  void TearDown() override {
+    if (IsWindow(hwnd)) DestroyWindow(hwnd);
+    DropQuitMessage();
+    PumpMessages();
+  }
+
+  void Send(UINT command) { SendMessageW(hwnd, WM_COMMAND, command, 0); }
+  void Tick(UINT timerId) { SendMessageW(hwnd, WM_TIMER, timerId, 0); }
+  void FadeStep() { Tick(window.FadeTimerId()); }
+  void AutoTick() { Tick(window.AutoTimerId()); }
+  bool Visible() const { return IsWindowVisible(hwnd) != FALSE; }
+  int Alpha() const {
+    BYTE alpha = 0;
+    DWORD flags = 0;
+    return GetLayeredWindowAttributes(hwnd, nullptr, &alpha, &flags) ? alpha : -1;
+  }
+  UINT Icon() const { return window.Tray().CurrentIconId(); }
+
+  MainWindow& window = MainWindow::Instance();
+  HWND hwnd = nullptr;
+};

@@ -1,0 +1,90 @@
+// The popup menu as the tray's right click opens it, read in this process while it is open.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/win/MainWindowFixture.h"
+
+namespace {
+
+struct Item {
+  std::wstring text;  // empty for a separator
+  UINT id;
+  bool checked;
+};
+
+std::vector<Item> shownItems;
+bool menuSeen = false;
+
+LRESULT CALLBACK CatchMenu(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                           DWORD_PTR) {
+  if (message == WM_ENTERIDLE && wParam == MSGF_MENU && !menuSeen) {
+    menuSeen = true;
+    const auto menu = reinterpret_cast<HMENU>(
+        SendMessageW(reinterpret_cast<HWND>(lParam), MN_GETHMENU, 0, 0));
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+      wchar_t text[64] = {};
+      MENUITEMINFOW info{};
+      info.cbSize = sizeof(info);
+      info.fMask = MIIM_ID | MIIM_STATE | MIIM_STRING | MIIM_FTYPE;
+      info.dwTypeData = text;
+      info.cch = 64;
+      GetMenuItemInfoW(menu, UINT(i), TRUE, &info);
+      shownItems.push_back({text, info.wID, (info.fState & MFS_CHECKED) != 0});
+    }
+    EndMenu();
+  }
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+class TrayMenuTest : public MainWindowTest {
+ protected:
+  std::vector<Item> OpenMenu() {
+    PumpMessages();  // the previous menu's closing messages
+    shownItems.clear();
+    menuSeen = false;
+    SetWindowSubclass(hwnd, CatchMenu, 1, 0);
+    SendMessageW(hwnd, window.Tray().CallbackMessage(), MenuTray, WM_RBUTTONUP);
+    RemoveWindowSubclass(hwnd, CatchMenu, 1);
+    return shownItems;
+  }
+};
+
+TEST_F(TrayMenuTest, HiddenFaderOffersShowAndACheckedAutoFade) {
+  const std::vector<Item> items = OpenMenu();
+  ASSERT_EQ(9u, items.size());
+  const wchar_t* texts[] = {L"&Show Fader", L"", L"&Auto Fade", L"&Options...", L"",
+                            L"&Website", L"A&bout Dusklamp", L"", L"E&xit"};
+  for (size_t i = 0; i < items.size(); ++i) EXPECT_EQ(texts[i], items[i].text) << i;
+  EXPECT_TRUE(items[2].checked);
+  EXPECT_EQ(CmdExit, items[8].id);
+}
+
+TEST_F(TrayMenuTest, ShownFaderOffersHideAndTheMenuIsLoadedAfreshEachTime) {
+  Send(CmdShowFader);
+  Send(CmdAutoFade);  // also hides
+  Send(CmdShowFader);
+  std::vector<Item> items = OpenMenu();
+  ASSERT_EQ(9u, items.size());
+  EXPECT_EQ(L"&Hide Fader", items[0].text);
+  EXPECT_FALSE(items[2].checked);
+  Send(CmdHideFader);
+  Send(CmdAutoFade);
+  items = OpenMenu();
+  ASSERT_EQ(9u, items.size());
+  EXPECT_EQ(L"&Show Fader", items[0].text);
+  EXPECT_TRUE(items[2].checked);
+}
+
+TEST_F(TrayMenuTest, RightButtonDownOpensNothing) {
+  shownItems.clear();
+  menuSeen = false;
+  SetWindowSubclass(hwnd, CatchMenu, 1, 0);
+  SendMessageW(hwnd, window.Tray().CallbackMessage(), MenuTray, WM_RBUTTONDOWN);
+  RemoveWindowSubclass(hwnd, CatchMenu, 1);
+  EXPECT_FALSE(menuSeen);
+}

@@ -1,0 +1,105 @@
+#include "tests/win/WinTestSupport.h"
+
+#include <string>
+
+#include "ui/fader/LocalTime.h"
+
+void PumpMessages() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+}
+
+bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+  const DWORD start = GetTickCount();
+  while (!condition()) {
+    if (GetTickCount() - start > timeoutMs) return false;
+    PumpMessages();
+    Sleep(5);
+  }
+  return true;
+}
+
+void DropQuitMessage() {
+  MSG msg;
+  while (PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+  }
+}
+
+SYSTEMTIME FakeClock::now = {2026, 12, 2, 8, 10, 0, 0, 0};
+
+namespace {
+void WINAPI ReadFakeClock(SYSTEMTIME* time) { *time = FakeClock::now; }
+}  // namespace
+
+FakeClock::FakeClock() { SetLocalClock(ReadFakeClock); }
+
+FakeClock::~FakeClock() { SetLocalClock(nullptr); }
+
+void FakeClock::Set(WORD hour, WORD minute, WORD second) {
+  now.wHour = hour;
+  now.wMinute = minute;
+  now.wSecond = second;
+}
+
+namespace {
+std::function<void()> pendingAction;
+}
+
+void WhenModal(std::function<void()> action) {
+  pendingAction = std::move(action);
+  SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    auto run = std::move(pendingAction);
+    pendingAction = nullptr;
+    if (run) run();
+  });
+}
+
+HWND FindThreadDialog(const wchar_t* caption) {
+  struct Search {
+    const wchar_t* caption;
+    HWND found;
+  } search{caption, nullptr};
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM data) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(data);
+        wchar_t text[256] = {}, cls[64] = {};
+        GetWindowTextW(window, text, 256);
+        GetClassNameW(window, cls, 64);
+        const bool match = s.caption ? wcscmp(text, s.caption) == 0 : wcscmp(cls, L"#32770") == 0;
+        if (match && IsWindowVisible(window)) {
+          s.found = window;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::wstring TextOf(HWND window) {
+  wchar_t text[512] = {};
+  GetWindowTextW(window, text, 512);
+  return text;
+}
+
+COLORREF ClientPixel(HWND window, int x, int y) {
+  RECT client;
+  GetClientRect(window, &client);
+  const HDC screen = GetDC(window);
+  const HDC memory = CreateCompatibleDC(screen);
+  const HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
+  const HGDIOBJ old = SelectObject(memory, bitmap);
+  SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
+  const COLORREF color = GetPixel(memory, x, y);
+  SelectObject(memory, old);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(window, screen);
+  return color;
+}

@@ -1,0 +1,34 @@
+#pragma once
+// Helpers for tests that run the program's windows in this process.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+// Dispatches this thread's pending messages.
+void PumpMessages();
+// Pumps messages until the condition holds; false after the timeout.
+bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
+// The main window's quit message would end the next modal loop: drop it.
+void DropQuitMessage();
+
+// A local clock the tests set by hand.
+struct FakeClock {
+  FakeClock();
+  ~FakeClock();
+  void Set(WORD hour, WORD minute, WORD second);
+  static SYSTEMTIME now;
+};
+
+// Runs `action` from inside the next modal loop of this thread (a dialog, a menu, the colour
+// dialog), once the loop is idle, and keeps the loop from hanging the test.
+void WhenModal(std::function<void()> action);
+
+// The visible top-level window of this thread with the given caption, or the class "#32770".
+HWND FindThreadDialog(const wchar_t* caption);
+
+// Text of a window or dialog control.
+std::wstring TextOf(HWND window);
+
+// The colour of a pixel of a window's client area, read back from its own drawing.
+COLORREF ClientPixel(HWND window, int x, int y);
