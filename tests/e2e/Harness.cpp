@@ -157,6 +157,12 @@ bool Launch(const std::wstring& exe, const std::wstring& arguments, WORD showWin
 }  // namespace
 
 bool Dusklamp::Start(const std::wstring& arguments, WORD showWindow) {
+  if (process_.hProcess) {  // a restart of an ended copy
+    CloseHandle(process_.hProcess);
+    CloseHandle(process_.hThread);
+    process_ = {};
+  }
+  window_ = nullptr;
   if (!Launch(exe_, arguments, showWindow, process_)) return false;
   const DWORD processId = process_.dwProcessId;
   WaitUntil([&] {
