@@ -46,16 +46,33 @@ void FakeClock::Set(WORD hour, WORD minute, WORD second) {
 }
 
 namespace {
-std::function<void()> pendingAction;
-}
+std::function<bool()> pendingAction;
+DWORD pendingSince = 0;
 
-void WhenModal(std::function<void()> action) {
+// A test that went wrong must not leave a modal loop running forever.
+void CancelEverythingModal() {
+  EndMenu();
+  for (HWND dialog; (dialog = FindThreadDialog(nullptr)) != nullptr;) {
+    SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+    if (IsWindowVisible(dialog)) ShowWindow(dialog, SW_HIDE);
+  }
+}
+}  // namespace
+
+void WhenModal(std::function<bool()> action) {
   pendingAction = std::move(action);
+  pendingSince = GetTickCount();
   SetTimer(nullptr, 0, 50, [](HWND, UINT, UINT_PTR id, DWORD) {
-    KillTimer(nullptr, id);
-    auto run = std::move(pendingAction);
-    pendingAction = nullptr;
-    if (run) run();
+    if (!pendingAction) {
+      KillTimer(nullptr, id);
+      return;
+    }
+    if (pendingAction()) {
+      pendingAction = nullptr;
+    } else if (GetTickCount() - pendingSince > 10000) {
+      pendingAction = nullptr;
+      CancelEverythingModal();
+    }
   });
 }
 

@@ -21,8 +21,9 @@ struct FakeClock {
 };
 
 // Runs `action` from inside the next modal loop of this thread (a dialog, a menu, the colour
-// dialog), once the loop is idle, and keeps the loop from hanging the test.
-void WhenModal(std::function<void()> action);
+// dialog) every 50 ms until it returns true; after ten seconds every dialog is cancelled so that
+// a failing test cannot hang.
+void WhenModal(std::function<bool()> action);
 
 // The visible top-level window of this thread with the given caption, or the class "#32770".
 HWND FindThreadDialog(const wchar_t* caption);
