@@ -1,0 +1,181 @@
+// The Options dialog opened through the main window's command, worked from inside its modal loop.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "tests/win/MainWindowFixture.h"
+#include "ui/main/DialogSlots.h"
+#include "ui/options/OptionsIds.h"
+
+namespace {
+
+std::wstring SettingsFile() {
+  wchar_t path[MAX_PATH];
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  const std::wstring exe(path);
+  return exe.substr(0, exe.rfind(L'\\')) + L"\\Settings.xml";
+}
+
+bool SettingsFileExists() { return GetFileAttributesW(SettingsFile().c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+}  // namespace
+
+class OptionsDialogTest : public MainWindowTest {
+ protected:
+  // Opens the dialog with the Options command; `work` runs inside it and ends it.
+  void WithDialog(const std::function<void(HWND)>& work) {
+    opened = nullptr;
+    WhenModal([&] {
+      const HWND dialog = FindThreadDialog(L"Dusklamp Options");
+      if (!dialog) return false;
+      opened = dialog;
+      work(dialog);
+      return true;
+    });
+    Send(CmdOptions);
+  }
+  static std::wstring Field(HWND dialog, int id) { return TextOf(GetDlgItem(dialog, id)); }
+  static void SetField(HWND dialog, int id, const wchar_t* text) { SetDlgItemTextW(dialog, id, text); }
+  static void Press(HWND dialog, int id) { SendMessageW(dialog, WM_COMMAND, id, 0); }
+
+  HWND opened = nullptr;
+};
+
+TEST_F(OptionsDialogTest, OpensWithTheCurrentValuesTheFocusOnOkAndAnnouncesItself) {
+  FaderSettings& settings = FaderSettings::Instance();
+  settings.autoFadeInterval = 0;  // out of range: shown as 1
+  settings.maxOpacity = 55;
+  settings.autoBlock = false;
+  settings.overlayColor = ArgbColor::FromRgb(200, 10, 20);
+  WithDialog([&](HWND dialog) {
+    EXPECT_EQ(dialog, optionsDialogWindow);
+    EXPECT_EQ(L"1", Field(dialog, IDC_INTERVAL));
+    EXPECT_EQ(L"20", Field(dialog, IDC_DURATION));
+    EXPECT_EQ(L"55", Field(dialog, IDC_OPACITY));
+    EXPECT_EQ(L"250", Field(dialog, IDC_TEXT_SIZE));
+    EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(dialog, IDC_AUTO_BLOCK));
+    EXPECT_EQ(GetDlgItem(dialog, IDOK), GetFocus());
+    EXPECT_EQ(RGB(200, 10, 20), ClientPixel(GetDlgItem(dialog, IDC_OVERLAY_COLOR), 5, 5));
+    EXPECT_EQ(RGB(255, 255, 255), ClientPixel(GetDlgItem(dialog, IDC_TEXT_COLOR), 5, 5));
+    EXPECT_EQ(MAKELONG(60, 1), SendDlgItemMessageW(dialog, IDC_INTERVAL_SPIN, UDM_GETRANGE, 0, 0));
+    EXPECT_EQ(MAKELONG(900, 10), SendDlgItemMessageW(dialog, IDC_TEXT_SIZE_SPIN, UDM_GETRANGE, 0, 0));
+    Press(dialog, IDOK);
+  });
+  ASSERT_NE(nullptr, opened);
+  EXPECT_EQ(nullptr, optionsDialogWindow);
+  EXPECT_EQ(1, settings.autoFadeInterval);
+  EXPECT_TRUE(SettingsFileExists());
+}
+
+TEST_F(OptionsDialogTest, OkCorrectsTypedValuesBeforeReadingThem) {
+  WithDialog([&](HWND dialog) {
+    SetField(dialog, IDC_INTERVAL, L"0");
+    SetField(dialog, IDC_DURATION, L"");
+    SetField(dialog, IDC_OPACITY, L"999");
+    SetField(dialog, IDC_TEXT_SIZE, L"0400");
+    CheckDlgButton(dialog, IDC_AUTO_BLOCK, BST_UNCHECKED);
+    Press(dialog, IDOK);
+  });
+  const FaderSettings& settings = FaderSettings::Instance();
+  EXPECT_EQ(1, settings.autoFadeInterval);
+  EXPECT_EQ(20, settings.fadeDuration);
+  EXPECT_EQ(100, settings.maxOpacity);
+  EXPECT_EQ(400, settings.textSize);
+  EXPECT_FALSE(settings.autoBlock);
+}
+
+TEST_F(OptionsDialogTest, LeavingAFieldCorrectsItAtOnce) {
+  WithDialog([&](HWND dialog) {
+    const HWND opacity = GetDlgItem(dialog, IDC_OPACITY);
+    SetFocus(opacity);
+    SetWindowTextW(opacity, L"999");
+    SetFocus(GetDlgItem(dialog, IDC_DURATION));
+    EXPECT_EQ(L"100", TextOf(opacity));
+    Press(dialog, IDCANCEL);
+  });
+  EXPECT_EQ(70, FaderSettings::Instance().maxOpacity);
+}
+
+TEST_F(OptionsDialogTest, ResetThenCancelChangesAndWritesNothing) {
+  FaderSettings& settings = FaderSettings::Instance();
+  settings.fadeDuration = 99;
+  settings.textColor = ArgbColor::FromRgb(1, 2, 3);
+  WithDialog([&](HWND dialog) {
+    Press(dialog, IDC_RESET_DEFAULTS);
+    EXPECT_EQ(L"15", Field(dialog, IDC_INTERVAL));
+    EXPECT_EQ(L"20", Field(dialog, IDC_DURATION));
+    EXPECT_EQ(L"70", Field(dialog, IDC_OPACITY));
+    EXPECT_EQ(L"250", Field(dialog, IDC_TEXT_SIZE));
+    EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(dialog, IDC_AUTO_BLOCK));
+    EXPECT_EQ(RGB(0, 0, 255), ClientPixel(GetDlgItem(dialog, IDC_OVERLAY_COLOR), 5, 5));
+    EXPECT_EQ(RGB(255, 255, 255), ClientPixel(GetDlgItem(dialog, IDC_TEXT_COLOR), 5, 5));
+    Press(dialog, IDCANCEL);
+  });
+  EXPECT_EQ(99, settings.fadeDuration);
+  EXPECT_EQ(ArgbColor::FromRgb(1, 2, 3), settings.textColor);
+  EXPECT_FALSE(SettingsFileExists());
+}
+
+TEST_F(OptionsDialogTest, ResetThenOkStoresTheDefaultsButKeepsTheFirstRunFlag) {
+  FaderSettings& settings = FaderSettings::Instance();
+  settings.fadeDuration = 99;
+  settings.debut = false;
+  WithDialog([&](HWND dialog) {
+    Press(dialog, IDC_RESET_DEFAULTS);
+    Press(dialog, IDOK);
+  });
+  EXPECT_EQ(20, settings.fadeDuration);
+  EXPECT_FALSE(settings.debut);
+  EXPECT_TRUE(SettingsFileExists());
+}
+
+TEST_F(OptionsDialogTest, ASecondOptionsCommandOpensNoSecondDialog) {
+  int dialogs = 0;
+  WithDialog([&](HWND dialog) {
+    Send(CmdOptions);  // returns at once: the open dialog is brought forward
+    EnumThreadWindows(GetCurrentThreadId(), [](HWND each, LPARAM count) -> BOOL {
+      if (TextOf(each) == L"Dusklamp Options") ++*reinterpret_cast<int*>(count);
+      return TRUE;
+    }, reinterpret_cast<LPARAM>(&dialogs));
+    Press(dialog, IDCANCEL);
+  });
+  EXPECT_EQ(1, dialogs);
+  WithDialog([&](HWND dialog) { Press(dialog, IDCANCEL); });  // and afterwards a fresh one
+  EXPECT_NE(nullptr, opened);
+}
+
+TEST_F(OptionsDialogTest, OnlyAChangedIntervalRestartsAutomaticFading) {
+  FakeClock clock;
+  clock.Set(9, 0, 0);
+  window.StartAutoFade();
+  clock.Set(10, 14, 30);
+  WithDialog([&](HWND dialog) { Press(dialog, IDOK); });  // unchanged: the 9:00 start stands
+  clock.Set(10, 15, 0);
+  AutoTick();
+  EXPECT_TRUE(Visible());
+  Send(CmdHideFader);
+
+  clock.Set(10, 16, 0);
+  WithDialog([&](HWND dialog) {
+    SetField(dialog, IDC_INTERVAL, L"30");
+    Press(dialog, IDOK);
+  });
+  clock.Set(10, 30, 0);  // only 14 minutes since the restart
+  AutoTick();
+  EXPECT_FALSE(Visible());
+  clock.Set(11, 0, 0);
+  AutoTick();
+  EXPECT_TRUE(Visible());
+}
+
+TEST_F(OptionsDialogTest, AChangedIntervalLeavesAutomaticFadingOff) {
+  Send(CmdAutoFade);
+  WithDialog([&](HWND dialog) {
+    SetField(dialog, IDC_INTERVAL, L"30");
+    Press(dialog, IDOK);
+  });
+  EXPECT_FALSE(window.AutoFadeOn());
+  EXPECT_EQ(30, FaderSettings::Instance().autoFadeInterval);
+}
