@@ -115,16 +115,10 @@ TEST(Fader, ScreenshotShowsTheTimeCentredOnTheOverlay) {
   app.Command(CMD_SHOW_FADER);
   ASSERT_TRUE(WaitUntil([&] { return app.FaderVisible(); }));
   Sleep(1000);
-  const std::wstring path = SaveScreenshot(L"fader");
-  const std::string bmp = ReadFileBytes(path);
-  ASSERT_GT(bmp.size(), 54u);
-  const auto* header = reinterpret_cast<const BITMAPINFOHEADER*>(bmp.data() + sizeof(BITMAPFILEHEADER));
-  const int width = header->biWidth, height = header->biHeight;
-  const auto* pixels = reinterpret_cast<const unsigned char*>(bmp.data() + 54);
-  auto at = [&](int x, int y) {  // bottom-up rows of BGRA
-    const unsigned char* p = pixels + (size_t(height - 1 - y) * size_t(width) + size_t(x)) * 4;
-    return RGB(p[2], p[1], p[0]);
-  };
+  const Screenshot shot(SaveScreenshot(L"fader"));
+  ASSERT_GT(shot.Width(), 0);
+  const int width = shot.Width(), height = shot.Height();
+  auto at = [&](int x, int y) { return shot.At(x, y); };
   const RECT work = PrimaryWorkArea();
   EXPECT_EQ(RGB(0, 0, 255), at(work.left + 2, work.top + 2));
   EXPECT_EQ(RGB(0, 0, 255), at(work.right - 3, work.bottom - 3));

@@ -83,6 +83,8 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
   return true;
 }
 
+// The X server's own picture of the screen: Wine's screen device context does not hold what
+// other processes drew, so ImageMagick reads the display the tests run on.
 std::wstring SaveScreenshot(const std::wstring& name) {
   wchar_t build[MAX_PATH];
   wcscpy(build, TestExeFolder().c_str());
@@ -90,34 +92,42 @@ std::wstring SaveScreenshot(const std::wstring& name) {
   const std::wstring folder = std::wstring(build) + L"\\screenshots";
   CreateDirectoryW(folder.c_str(), nullptr);
   const std::wstring path = folder + L"\\" + name + L".bmp";
-
-  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-  const HDC screen = GetDC(nullptr);
-  const HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  const HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  const HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
-  GdiFlush();
-  BITMAPFILEHEADER header{};
-  header.bfType = 0x4D42;
-  header.bfOffBits = sizeof(header) + sizeof(info.bmiHeader);
-  header.bfSize = header.bfOffBits + DWORD(width * height * 4);
-  std::string bytes(reinterpret_cast<const char*>(&header), sizeof(header));
-  bytes.append(reinterpret_cast<const char*>(&info.bmiHeader), sizeof(info.bmiHeader));
-  bytes.append(static_cast<const char*>(bits), size_t(width * height * 4));
-  WriteFileBytes(path, bytes);
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
+  DeleteFileW(path.c_str());
+  std::wstring unixPath = path.substr(2);  // the tree lies on Z:, the root of the file system
+  for (wchar_t& c : unixPath) {
+    if (c == L'\\') c = L'/';
+  }
+  std::wstring commandLine = L"start.exe /wait /unix /usr/bin/import -window root bmp3:" + unixPath;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION process{};
+  if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                     &startup, &process)) {
+    WaitForSingleObject(process.hProcess, 30000);
+    CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+  }
+  WaitUntil([&] { return FileExists(path); }, 10000);
+  Sleep(200);
   return path;
+}
+
+Screenshot::Screenshot(const std::wstring& path) : bytes_(ReadFileBytes(path)) {
+  if (bytes_.size() < sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER)) return;
+  const auto* file = reinterpret_cast<const BITMAPFILEHEADER*>(bytes_.data());
+  const auto* info = reinterpret_cast<const BITMAPINFOHEADER*>(bytes_.data() + sizeof(BITMAPFILEHEADER));
+  width_ = info->biWidth;
+  height_ = info->biHeight;
+  bytesPerPixel_ = info->biBitCount / 8;
+  stride_ = ((width_ * info->biBitCount + 31) / 32) * 4;
+  offset_ = file->bfOffBits;
+  if (bytesPerPixel_ < 3 || bytes_.size() < offset_ + size_t(stride_) * size_t(height_)) width_ = height_ = 0;
+}
+
+COLORREF Screenshot::At(int x, int y) const {
+  const auto* p = reinterpret_cast<const unsigned char*>(bytes_.data()) + offset_ +
+                  size_t(height_ - 1 - y) * size_t(stride_) + size_t(x) * size_t(bytesPerPixel_);
+  return RGB(p[2], p[1], p[0]);
 }
 
 Dusklamp::Dusklamp(std::wstring folder) : folder_(std::move(folder)) {

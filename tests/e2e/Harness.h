@@ -20,6 +20,20 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 15000);
 // Saves the whole screen as a BMP under build/win/screenshots and returns its path.
 std::wstring SaveScreenshot(const std::wstring& name);
 
+// The pixels of a saved screenshot, rows from the top.
+class Screenshot {
+ public:
+  explicit Screenshot(const std::wstring& path);
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  COLORREF At(int x, int y) const;
+
+ private:
+  std::string bytes_;
+  int width_ = 0, height_ = 0, bytesPerPixel_ = 0, stride_ = 0;
+  size_t offset_ = 0;
+};
+
 // A copy of Dusklamp.exe started as its own process.
 class Dusklamp {
  public:

@@ -154,8 +154,9 @@ void HyperlinkLabel::Paint(HDC dc) {
                                                : linkColor_);
   const bool plain = !linkFont_ || (underlineOnHover && !hovering_);
   const SelectionScope font(dc, plain ? normalFont_ : linkFont_.Get());
-  RECT text = labelRect_;
-  DrawTextW(dc, label_.c_str(), -1, &text, DT_WORDBREAK | Alignment());
+  // Drawn into the whole client area with the static's alignment, which puts it exactly on
+  // labelRect without clipping its last pixels when measuring and drawing round differently.
+  DrawTextW(dc, label_.c_str(), -1, &client, DT_WORDBREAK | Alignment());
   if (GetFocus() == control()) DrawFocusRect(dc, &labelRect_);
 }
 

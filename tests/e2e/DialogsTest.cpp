@@ -1,0 +1,105 @@
+// The Options and About dialogs of the running program, found by their captions and worked
+// from outside.
+#include <gtest/gtest.h>
+
+#include "res/resource.h"
+#include "tests/e2e/Harness.h"
+#include "ui/about/AboutIds.h"
+#include "ui/options/OptionsIds.h"
+
+namespace {
+
+HWND OpenDialog(const Dusklamp& app, UINT command, const wchar_t* caption) {
+  app.Command(command);
+  HWND dialog = nullptr;
+  WaitUntil([&] { return (dialog = FindProcessWindow(app.ProcessId(), L"#32770", caption)) != nullptr; });
+  return dialog;
+}
+
+std::wstring Text(HWND dialog, int id) {
+  wchar_t text[256] = {};
+  GetDlgItemTextW(dialog, id, text, 256);
+  return text;
+}
+
+int CountWindows(DWORD processId, const wchar_t* caption) {
+  struct Count {
+    DWORD processId;
+    const wchar_t* caption;
+    int found;
+  } count{processId, caption, 0};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto& c = *reinterpret_cast<Count*>(data);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        wchar_t text[128] = {};
+        GetWindowTextW(window, text, 128);
+        if (owner == c.processId && wcscmp(text, c.caption) == 0 && IsWindowVisible(window)) ++c.found;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&count));
+  return count.found;
+}
+
+void Close(HWND dialog, int id) { PostMessageW(dialog, WM_COMMAND, id, 0); }
+
+}  // namespace
+
+TEST(Dialogs, OptionsShowTheSettingsAndOkSavesWhatWasTyped) {
+  Dusklamp app;
+  ASSERT_TRUE(app.Start());
+  HWND dialog = OpenDialog(app, CMD_OPTIONS, L"Dusklamp Options");
+  ASSERT_NE(nullptr, dialog);
+  EXPECT_EQ(L"15", Text(dialog, IDC_INTERVAL));
+  EXPECT_EQ(L"20", Text(dialog, IDC_DURATION));
+  EXPECT_EQ(L"70", Text(dialog, IDC_OPACITY));
+  EXPECT_EQ(L"250", Text(dialog, IDC_TEXT_SIZE));
+  EXPECT_EQ(BST_CHECKED, SendDlgItemMessageW(dialog, IDC_AUTO_BLOCK, BM_GETCHECK, 0, 0));
+  Sleep(800);  // let it paint before the picture is taken
+  const std::wstring shot = SaveScreenshot(L"options");
+  EXPECT_FALSE(ReadFileBytes(shot).empty());
+
+  // A second start while the dialog is open only brings it forward.
+  EXPECT_EQ(0u, app.StartSecondCopy());
+  EXPECT_FALSE(app.FaderVisible());
+  EXPECT_EQ(1, CountWindows(app.ProcessId(), L"Dusklamp Options"));
+  app.Command(CMD_OPTIONS);
+  Sleep(300);
+  EXPECT_EQ(1, CountWindows(app.ProcessId(), L"Dusklamp Options"));
+
+  const HWND interval = GetDlgItem(dialog, IDC_INTERVAL);
+  SendMessageW(interval, EM_SETSEL, 0, -1);
+  for (wchar_t c : std::wstring(L"3x0")) PostMessageW(interval, WM_CHAR, c, 1);  // x is refused
+  Close(dialog, IDOK);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+  EXPECT_NE(std::string::npos, ReadFileBytes(app.SettingsPath()).find("auto_fade_interval=\"30\""));
+
+  const std::string saved = ReadFileBytes(app.SettingsPath());
+  dialog = OpenDialog(app, CMD_OPTIONS, L"Dusklamp Options");
+  ASSERT_NE(nullptr, dialog);
+  EXPECT_EQ(L"30", Text(dialog, IDC_INTERVAL));
+  PostMessageW(dialog, WM_COMMAND, IDC_RESET_DEFAULTS, 0);
+  ASSERT_TRUE(WaitUntil([&] { return Text(dialog, IDC_INTERVAL) == L"15"; }));
+  Close(dialog, IDCANCEL);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+  EXPECT_EQ(saved, ReadFileBytes(app.SettingsPath()));
+  EXPECT_EQ(1u, app.Exit());
+}
+
+TEST(Dialogs, AboutShowsTheVersionFromTheResourceAndOpensOnlyOnce) {
+  Dusklamp app;
+  ASSERT_TRUE(app.Start());
+  const HWND dialog = OpenDialog(app, CMD_ABOUT, L"About Dusklamp");
+  ASSERT_NE(nullptr, dialog);
+  EXPECT_EQ(L"Version 2.4.0  (Build 59)", Text(dialog, IDC_VERSION_TEXT));
+  EXPECT_EQ(L"http://www.quillane.example", Text(dialog, IDC_WEBSITE_LINK));
+  app.Command(CMD_ABOUT);
+  Sleep(300);
+  EXPECT_EQ(1, CountWindows(app.ProcessId(), L"About Dusklamp"));
+  Sleep(800);
+  SaveScreenshot(L"about");
+  Close(dialog, IDOK);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+  EXPECT_EQ(1u, app.Exit());
+}

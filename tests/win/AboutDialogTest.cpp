@@ -1,0 +1,44 @@
+// The About dialog opened through the main window's command.
+#include "tests/win/MainWindowFixture.h"
+#include "ui/about/AboutIds.h"
+#include "ui/about/VersionResource.h"
+#include "ui/main/DialogSlots.h"
+
+TEST(VersionResource, ReadsTheProductVersionOfThisProgram) {
+  EXPECT_EQ(L"Version 2.4.0  (Build 59)", ReadVersionText());
+}
+
+TEST_F(MainWindowTest, AboutShowsVersionAndTheWholeLinkAndIsCentred) {
+  HWND found = nullptr;
+  int linkPixelsAtTheEnd = 0;
+  WhenModal([&] {
+    const HWND dialog = FindThreadDialog(L"About Dusklamp");
+    if (!dialog) return false;
+    found = dialog;
+    EXPECT_EQ(dialog, aboutDialogWindow);
+    EXPECT_EQ(L"Version 2.4.0  (Build 59)", TextOf(GetDlgItem(dialog, IDC_VERSION_TEXT)));
+    const HWND link = GetDlgItem(dialog, IDC_WEBSITE_LINK);
+    const HDC dc = GetDC(link);
+    const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(link, WM_GETFONT, 0, 0)));
+    SIZE size{};
+    GetTextExtentPoint32W(dc, L"http://www.quillane.example", 27, &size);
+    SelectObject(dc, old);
+    ReleaseDC(link, dc);
+    RECT client;
+    GetClientRect(link, &client);
+    for (LONG y = 0; y < client.bottom; ++y) {
+      for (LONG x = size.cx - 5; x < size.cx; ++x) linkPixelsAtTheEnd += ClientPixel(link, x, y) == RGB(0, 0, 255);
+    }
+    RECT rect, work;
+    GetWindowRect(dialog, &rect);
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    EXPECT_NEAR((work.left + work.right) / 2, (rect.left + rect.right) / 2, 1);
+    Send(CmdAbout);  // brings the open one forward
+    SendMessageW(dialog, WM_COMMAND, IDOK, 0);
+    return true;
+  });
+  Send(CmdAbout);
+  ASSERT_NE(nullptr, found);
+  EXPECT_GT(linkPixelsAtTheEnd, 0) << "the end of the link text is cut off";
+  EXPECT_EQ(nullptr, aboutDialogWindow);
+}
