@@ -97,4 +97,6 @@ init_wineprefix() {
   fi
   # Xvfb has no window manager: without this, every hide waits two seconds for one.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  # A crash ends the process with its exception code instead of hanging in the debugger.
+  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\AeDebug' /v Debugger /d 'cmd.exe /c exit' /f >/dev/null 2>&1
 }

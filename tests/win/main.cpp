@@ -3,8 +3,13 @@
 #include <ole2.h>
 #include <commctrl.h>
 
+#include <string>
+
+int CrashInWindowProcedure();
+
 // The Win32 tests run on this one thread, with the common controls the program uses.
 int main(int argc, char** argv) {
+  if (argc > 1 && std::string(argv[1]) == "--crash-in-window-procedure") return CrashInWindowProcedure();
   testing::InitGoogleTest(&argc, argv);
   OleInitialize(nullptr);
   INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
