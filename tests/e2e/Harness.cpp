@@ -25,6 +25,15 @@ std::wstring BuiltDusklamp() {
 
 namespace {
 
+// A path on Z:, the root of the file system, as the Unix side names it.
+std::wstring UnixPath(const std::wstring& path) {
+  std::wstring unix = path.substr(2);
+  for (wchar_t& c : unix) {
+    if (c == L'\\') c = L'/';
+  }
+  return unix;
+}
+
 void RemoveTree(const std::wstring& folder) {
   WIN32_FIND_DATAW found;
   const HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
@@ -93,11 +102,8 @@ std::wstring SaveScreenshot(const std::wstring& name) {
   CreateDirectoryW(folder.c_str(), nullptr);
   const std::wstring path = folder + L"\\" + name + L".bmp";
   DeleteFileW(path.c_str());
-  std::wstring unixPath = path.substr(2);  // the tree lies on Z:, the root of the file system
-  for (wchar_t& c : unixPath) {
-    if (c == L'\\') c = L'/';
-  }
-  std::wstring commandLine = L"start.exe /wait /unix /usr/bin/import -window root bmp3:" + unixPath;
+  std::wstring commandLine =
+      L"start.exe /wait /unix /usr/bin/import -window root bmp3:" + UnixPath(path);
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION process{};
@@ -164,6 +170,7 @@ bool Launch(const std::wstring& exe, const std::wstring& arguments, WORD showWin
                         folder.c_str(), &startup, &process) != FALSE;
 }
 
+
 }  // namespace
 
 bool Dusklamp::Start(const std::wstring& arguments, WORD showWindow) {
@@ -173,7 +180,33 @@ bool Dusklamp::Start(const std::wstring& arguments, WORD showWindow) {
     process_ = {};
   }
   window_ = nullptr;
-  if (!Launch(exe_, arguments, showWindow, process_)) return false;
+  return Launched(Launch(exe_, arguments, showWindow, process_));
+}
+
+// Wine writes its traces to the Unix standard error of the traced process, which a Windows
+// parent cannot redirect; so a Unix shell starts this copy under Wine with the trace switched on.
+bool Dusklamp::StartTracingGdi(const std::wstring& traceFile) {
+  std::wstring commandLine = L"start.exe /unix /bin/sh -c \"WINEDEBUG=+gdi exec wine '" +
+                             UnixPath(exe_) + L"' 2>'" + UnixPath(traceFile) + L"' >/dev/null\"";
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION starter{};
+  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &starter)) {
+    return false;
+  }
+  CloseHandle(starter.hProcess);
+  CloseHandle(starter.hThread);
+  WaitUntil([&] { return (window_ = FindWindowW(kLockName, nullptr)) != nullptr; });
+  if (!window_) return false;
+  GetWindowThreadProcessId(window_, &process_.dwProcessId);
+  process_.hProcess = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE,
+                                  FALSE, process_.dwProcessId);
+  return process_.hProcess != nullptr;
+}
+
+bool Dusklamp::Launched(bool started) {
+  if (!started) return false;
   const DWORD processId = process_.dwProcessId;
   WaitUntil([&] {
     const HWND found = FindWindowW(kLockName, nullptr);
@@ -222,6 +255,22 @@ int Dusklamp::Alpha() const {
   DWORD flags = 0;
   if (!GetLayeredWindowAttributes(window_, nullptr, &alpha, &flags)) return -1;
   return alpha;
+}
+
+long LiveGdiObjects(const std::wstring& traceFile) {
+  const std::string trace = ReadFileBytes(traceFile);
+  long count = -1;
+  for (size_t at = 0; (at = trace.find(":trace:gdi:", at)) != std::string::npos; ++at) {
+    const size_t end = trace.find('\n', at);
+    const std::string line = trace.substr(at, end == std::string::npos ? std::string::npos : end - at);
+    if (line.find(" allocated ") == std::string::npos && line.find(" freed ") == std::string::npos) continue;
+    const size_t slash = line.rfind('/');
+    const size_t space = line.rfind(' ', slash);
+    if (slash != std::string::npos && space != std::string::npos) {
+      count = std::stol(line.substr(space + 1, slash - space - 1));
+    }
+  }
+  return count;
 }
 
 HWND FindProcessWindow(DWORD processId, const wchar_t* className, const wchar_t* caption) {

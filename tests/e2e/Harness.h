@@ -45,6 +45,8 @@ class Dusklamp {
 
   // Starts the program and waits for its main window; false if none appeared.
   bool Start(const std::wstring& arguments = L"", WORD showWindow = SW_SHOWNORMAL);
+  // Starts the program with Wine's trace of GDI allocations going to `traceFile`.
+  bool StartTracingGdi(const std::wstring& traceFile);
   // Starts another copy from the same file and returns its exit code once it ended.
   DWORD StartSecondCopy();
   // Sends E&xit and returns the exit code.
@@ -67,9 +69,13 @@ class Dusklamp {
  private:
   std::wstring folder_;
   std::wstring exe_;
+  bool Launched(bool started);
   PROCESS_INFORMATION process_{};
   HWND window_ = nullptr;
 };
+
+// The count of live GDI objects in the last allocation or free of a Wine GDI trace; -1 if none.
+long LiveGdiObjects(const std::wstring& traceFile);
 
 // Finds a top-level window of the given process by its caption.
 HWND FindProcessWindow(DWORD processId, const wchar_t* className, const wchar_t* caption);

@@ -4,14 +4,21 @@
 
 namespace {
 Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+// The desktop covers its monitor but is no full-screen program: a user who clicked the desktop
+// (the shell's desktop window or another window of its thread) still gets the Fader.
+bool IsDesktop(HWND window) {
+  if (window == GetDesktopWindow()) return true;
+  const HWND shell = GetShellWindow();
+  return shell && GetWindowThreadProcessId(window, nullptr) == GetWindowThreadProcessId(shell, nullptr);
+}
+
 }  // namespace
 
-// The desktop itself covers its monitor but is no full-screen program: a user who clicked the
-// desktop still gets the Fader.
 bool MainWindow::IsFullScreenAppRunning() const {
   RECT window{};
   HWND foreground = GetForegroundWindow();
-  if (foreground == GetDesktopWindow() || foreground == GetShellWindow()) foreground = nullptr;
+  if (IsDesktop(foreground)) foreground = nullptr;
   if (!foreground || !GetWindowRect(foreground, &window)) SetRectEmpty(&window);
   const HMONITOR monitor = MonitorFromRect(&window, MONITOR_DEFAULTTONULL);
   if (!monitor) return false;

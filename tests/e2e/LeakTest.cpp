@@ -1,0 +1,68 @@
+// Hundreds of shows, hides, paints, menus and dialogs leave the process's GDI object count where
+// it was. GetGuiResources is a stub under Wine, so the count comes from Wine's own trace of every
+// GDI allocation and free in the process.
+#include <gtest/gtest.h>
+
+#include "res/resource.h"
+#include "tests/e2e/Harness.h"
+
+namespace {
+
+void ShowAndHide(const Dusklamp& app) {
+  app.Command(CMD_SHOW_FADER);
+  ASSERT_TRUE(WaitUntil([&] { return app.FaderVisible(); }, 3000));
+  Sleep(15);  // a paint
+  app.Command(CMD_HIDE_FADER);
+  ASSERT_TRUE(WaitUntil([&] { return !app.FaderVisible(); }, 3000));
+}
+
+void OpenAndDismissMenu(const Dusklamp& app) {
+  app.Tray(WM_RBUTTONUP);
+  HWND menu = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (menu = FindProcessWindow(app.ProcessId(), L"#32768", nullptr)) != nullptr; }, 3000));
+  PostMessageW(menu, WM_KEYDOWN, VK_ESCAPE, 0);
+  ASSERT_TRUE(WaitUntil([&] { return FindProcessWindow(app.ProcessId(), L"#32768", nullptr) == nullptr; }, 3000));
+}
+
+void OpenAndClose(const Dusklamp& app, UINT command, const wchar_t* caption, int button) {
+  app.Command(command);
+  HWND dialog = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (dialog = FindProcessWindow(app.ProcessId(), L"#32770", caption)) != nullptr; }, 3000));
+  Sleep(30);
+  PostMessageW(dialog, WM_COMMAND, button, 0);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 3000));
+}
+
+void Everything(const Dusklamp& app, int rounds) {
+  for (int i = 0; i < rounds && !testing::Test::HasFatalFailure(); ++i) {
+    ShowAndHide(app);
+    if (i % 10 == 0 && !testing::Test::HasFatalFailure()) {
+      OpenAndDismissMenu(app);
+      OpenAndClose(app, CMD_OPTIONS, L"Dusklamp Options", i % 20 ? IDOK : IDCANCEL);
+      OpenAndClose(app, CMD_ABOUT, L"About Dusklamp", IDOK);
+    }
+  }
+}
+
+}  // namespace
+
+TEST(Leaks, GdiObjectCountReturnsToItsBaseline) {
+  Dusklamp app;
+  // A copy started from the Unix side may find another program in the foreground: unblocked.
+  WriteFileBytes(app.SettingsPath(),
+                 "<DusklampSettings version=\"1.0\" xmlns=\"http://www.quillane.example/dusklamp/xmlns/settings\">"
+                 "<Options><Fader auto_block=\"0\" /></Options></DusklampSettings>");
+  const std::wstring trace = app.Folder() + L"\\gdi-trace.log";
+  ASSERT_TRUE(app.StartTracingGdi(trace));
+  Everything(app, 11);  // every path once, so caches are filled
+  ASSERT_FALSE(HasFatalFailure());
+  Sleep(300);
+  const long baseline = LiveGdiObjects(trace);
+  ASSERT_GT(baseline, 0) << "no GDI trace: the count would prove nothing";
+  Everything(app, 100);
+  ASSERT_FALSE(HasFatalFailure());
+  Sleep(300);
+  const long after = LiveGdiObjects(trace);
+  EXPECT_LE(after, baseline) << "baseline " << baseline << ", after " << after;
+  EXPECT_EQ(1u, app.Exit());
+}
