@@ -3,10 +3,35 @@ set(SANITIZE -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-fr
 add_compile_options(${SANITIZE} -g)
 add_link_options(${SANITIZE})
 
+option(DUSKLAMP_FUZZ "Build the libFuzzer target instead of the tests (needs clang)" OFF)
+set(TINYXML_DIR "" CACHE PATH "TinyXML sources to build in; the system library otherwise")
+
+if(DUSKLAMP_FUZZ)
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()
+
+if(TINYXML_DIR)
+  add_library(tinyxml_source STATIC
+    ${TINYXML_DIR}/tinyxml.cpp ${TINYXML_DIR}/tinyxmlparser.cpp
+    ${TINYXML_DIR}/tinyxmlerror.cpp ${TINYXML_DIR}/tinystr.cpp)
+  target_include_directories(tinyxml_source SYSTEM PUBLIC ${TINYXML_DIR})
+  target_compile_options(tinyxml_source PRIVATE -w)
+  set(TINYXML_LIBRARY tinyxml_source)
+else()
+  set(TINYXML_LIBRARY tinyxml)
+endif()
+
 add_library(dusklamp_core STATIC ${CORE_SOURCES})
 target_include_directories(dusklamp_core PUBLIC ${PROJECT_SOURCE_DIR})
 target_compile_definitions(dusklamp_core PUBLIC TIXML_USE_STL)
-target_link_libraries(dusklamp_core PUBLIC tinyxml)
+target_link_libraries(dusklamp_core PUBLIC ${TINYXML_LIBRARY})
+
+if(DUSKLAMP_FUZZ)
+  add_executable(settings_fuzzer tests/fuzz/SettingsFuzzer.cpp)
+  target_link_libraries(settings_fuzzer PRIVATE dusklamp_core)
+  target_link_options(settings_fuzzer PRIVATE -fsanitize=fuzzer)
+  return()
+endif()
 
 if(DUSKLAMP_TESTS)
   enable_testing()

@@ -14,6 +14,7 @@ file(GLOB WIN_TESTS ${PROJECT_SOURCE_DIR}/tests/win/*.cpp)
 add_executable(win_tests ${WIN_TESTS} ${RESOURCES})
 target_include_directories(win_tests PRIVATE ${PROJECT_SOURCE_DIR}/res)
 target_link_libraries(win_tests PRIVATE dusklamp_shell GTest::gtest)
+target_compile_definitions(win_tests PRIVATE CORPUS_DIR="${PROJECT_SOURCE_DIR}/tests/fuzz/corpus")
 
 file(GLOB E2E_TESTS ${PROJECT_SOURCE_DIR}/tests/e2e/*.cpp)
 add_executable(e2e_tests ${E2E_TESTS})

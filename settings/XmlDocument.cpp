@@ -53,10 +53,21 @@ XmlElement XmlDocument::CreateRoot(const std::wstring& name) {
 
 XmlElement XmlDocument::Root() const { return XmlElement(document_->RootElement()); }
 
-bool XmlDocument::Load(std::FILE* file) { return document_->LoadFile(file); }
+// TinyXML's UTF-8 reader trusts a lead byte's length and steps past the end of the text when a
+// file ends inside a character; so the bytes are made valid UTF-8 (bad sequences become U+FFFD)
+// before the parser sees them.
+bool XmlDocument::Load(std::FILE* file) {
+  std::string bytes;
+  char buffer[4096];
+  for (size_t got; (got = std::fread(buffer, 1, sizeof(buffer), file)) > 0;) bytes.append(buffer, got);
+  if (std::ferror(file)) return false;
+  return Parse(WideToUtf8(Utf8ToWide(bytes)));
+}
 
 bool XmlDocument::Parse(const std::string& text) {
-  document_->Parse(text.c_str());
+  document_->Clear();
+  document_->ClearError();
+  document_->Parse(text.c_str(), nullptr, TIXML_DEFAULT_ENCODING);
   return !document_->Error();
 }
 

@@ -44,6 +44,7 @@ class XmlDocument {
 
   // Parses an open file, detecting its encoding.
   bool Load(std::FILE* file);
+  // Parses text that is valid UTF-8 (or plain 8-bit text without multi-byte sequences).
   bool Parse(const std::string& text);
   // Prints the document; true only if every byte reached the stream's buffer.
   bool Save(std::FILE* file) const;

@@ -157,3 +157,32 @@ TEST(SettingsDocument, MissingGroupsLeaveTheRecordAsItWas) {
   EXPECT_TRUE(settings.debut);
   EXPECT_EQ(20, settings.fadeDuration);
 }
+
+// Found by fuzzing: a file ending inside a multi-byte character made the parser read past the end
+// of its buffer (AddressSanitizer reports it here if loading hands such bytes to the parser).
+TEST(SettingsDocument, AFileEndingInsideACharacterIsReadSafely) {
+  const std::string bytes =
+      "<?xml version=\"2.0\" encoding=\"UTF-8\" ?>\r\n<DusklampSettings version=\";. ad\xEF";
+  std::FILE* file = std::tmpfile();
+  std::fwrite(bytes.data(), 1, bytes.size(), file);
+  std::rewind(file);
+  XmlDocument document;
+  document.Load(file);
+  std::fclose(file);
+  FaderSettings settings;
+  EXPECT_FALSE(ReadSettingsDocument(document, settings));
+}
+
+TEST(SettingsDocument, LoadingAFileReadsItAsUtf8) {
+  const std::string bytes = "\xEF\xBB\xBF" + FileWith("<Fader overlay_color=\"#00ff80\" text_size=\"\xD0\xB4\" />");
+  std::FILE* file = std::tmpfile();
+  std::fwrite(bytes.data(), 1, bytes.size(), file);
+  std::rewind(file);
+  XmlDocument document;
+  ASSERT_TRUE(document.Load(file));
+  std::fclose(file);
+  FaderSettings settings;
+  ASSERT_TRUE(ReadSettingsDocument(document, settings));
+  EXPECT_EQ(ArgbColor::FromRgb(0, 255, 128), settings.overlayColor);
+  EXPECT_EQ(250, settings.textSize);
+}
