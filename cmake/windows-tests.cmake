@@ -28,3 +28,7 @@ target_include_directories(e2e_tests PRIVATE ${PROJECT_SOURCE_DIR})
 add_test(NAME core_tests COMMAND core_tests)
 add_test(NAME win_tests COMMAND win_tests)
 add_test(NAME e2e_tests COMMAND e2e_tests)
+
+add_executable(send_exit tests/package/SendExit.cpp)
+target_include_directories(send_exit PRIVATE ${PROJECT_SOURCE_DIR})
+set_target_properties(send_exit PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TEST_OUTPUT})

@@ -10,7 +10,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 PACKAGES=(cmake make g++ clang python3 dpkg-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   wine wine64 xvfb x11-utils x11-apps imagemagick fonts-liberation
-  libtinyxml-dev libboost1.81-dev googletest)
+  libtinyxml-dev libboost1.81-dev googletest nsis zip unzip)
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
 

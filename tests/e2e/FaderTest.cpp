@@ -96,6 +96,8 @@ TEST(Fader, MenuMnemonicsReachTheMainWindow) {
   ASSERT_TRUE(app.Start());
   HWND menu = OpenMenu(app);
   ASSERT_NE(nullptr, menu);
+  Sleep(500);
+  SaveScreenshot(L"menu");
   PressMenuKey(menu, L'S');  // "&Show Fader" is offered while hidden
   ASSERT_TRUE(WaitUntil([&] { return app.FaderVisible(); }));
   menu = OpenMenu(app);
