@@ -7,7 +7,9 @@ if(NOT EXISTS "${TINYXML_DIR}/tinyxml.h")
 endif()
 
 add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
-add_link_options(-static -static-libgcc -static-libstdc++)
+# Small: the program stays resident all day.
+add_compile_options(-Os -ffunction-sections -fdata-sections)
+add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--gc-sections)
 
 add_library(tinyxml STATIC
   ${TINYXML_DIR}/tinyxml.cpp ${TINYXML_DIR}/tinyxmlparser.cpp
@@ -67,3 +69,14 @@ set_target_properties(Dusklamp PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINAR
 if(DUSKLAMP_TESTS)
   include(cmake/windows-tests.cmake)
 endif()
+
+# The benchmark and the floor program it measures Dusklamp against (scripts/bench runs them).
+add_executable(FloorTray WIN32 bench/FloorTray.cpp)
+target_include_directories(FloorTray PRIVATE ${PROJECT_SOURCE_DIR})
+target_link_options(FloorTray PRIVATE -municode -mwindows -s)
+target_link_libraries(FloorTray PRIVATE shell32 user32)
+add_executable(bench bench/Bench.cpp)
+target_include_directories(bench PRIVATE ${PROJECT_SOURCE_DIR})
+target_link_options(bench PRIVATE -municode)
+target_link_libraries(bench PRIVATE psapi shlwapi user32)
+set_target_properties(FloorTray bench PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bench)
