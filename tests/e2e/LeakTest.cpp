@@ -1,7 +1,9 @@
-// Hundreds of shows, hides, paints, menus and dialogs leave the process's GDI object count where
-// it was. GetGuiResources is a stub under Wine, so the count comes from Wine's own trace of every
+// Hundreds of shows, hides, paints, whole fades, menus and dialogs leave the process's GDI object
+// and handle counts where they were. GetGuiResources is a stub under Wine, so the count comes from Wine's own trace of every
 // GDI allocation and free in the process.
 #include <gtest/gtest.h>
+
+#include <vector>
 
 #include "res/resource.h"
 #include "tests/e2e/Harness.h"
@@ -33,6 +35,13 @@ void OpenAndClose(const Dusklamp& app, UINT command, const wchar_t* caption, int
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 3000));
 }
 
+// A whole fade that ends by itself (the copy's fades last one second).
+void CompleteFade(const Dusklamp& app) {
+  app.Command(CMD_SHOW_FADER);
+  ASSERT_TRUE(WaitUntil([&] { return app.FaderVisible(); }, 3000));
+  ASSERT_TRUE(WaitUntil([&] { return !app.FaderVisible(); }, 5000));
+}
+
 void Everything(const Dusklamp& app, int rounds) {
   for (int i = 0; i < rounds && !testing::Test::HasFatalFailure(); ++i) {
     ShowAndHide(app);
@@ -41,7 +50,34 @@ void Everything(const Dusklamp& app, int rounds) {
       OpenAndClose(app, CMD_OPTIONS, L"Dusklamp Options", i % 20 ? IDOK : IDCANCEL);
       OpenAndClose(app, CMD_ABOUT, L"About Dusklamp", IDOK);
     }
+    if (i % 25 == 0 && !testing::Test::HasFatalFailure()) CompleteFade(app);
   }
+}
+
+// Open handles of a process, from the system's handle table (GetProcessHandleCount of another
+// process gives 0 under Wine).
+DWORD Handles(DWORD processId) {
+  struct Entry {
+    ULONG ownerPid;
+    BYTE objectType, flags;
+    USHORT handle;
+    PVOID object;
+    ACCESS_MASK access;
+  };
+  using Query = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
+  const auto query = reinterpret_cast<Query>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
+  std::vector<unsigned char> buffer(1 << 20);
+  ULONG needed = 0;
+  while (query(16 /* SystemHandleInformation */, buffer.data(), ULONG(buffer.size()), &needed) ==
+         LONG(0xC0000004) /* STATUS_INFO_LENGTH_MISMATCH */) {
+    buffer.resize(buffer.size() * 2);
+  }
+  const ULONG entries = *reinterpret_cast<ULONG*>(buffer.data());
+  const auto* entry = reinterpret_cast<const Entry*>(buffer.data() + sizeof(ULONG_PTR));
+  DWORD count = 0;
+  for (ULONG i = 0; i < entries; ++i) count += entry[i].ownerPid == processId;
+  return count;
 }
 
 }  // namespace
@@ -51,7 +87,7 @@ TEST(Leaks, GdiObjectCountReturnsToItsBaseline) {
   // A copy started from the Unix side may find another program in the foreground: unblocked.
   WriteFileBytes(app.SettingsPath(),
                  "<DusklampSettings version=\"1.0\" xmlns=\"http://www.quillane.example/dusklamp/xmlns/settings\">"
-                 "<Options><Fader auto_block=\"0\" /></Options></DusklampSettings>");
+                 "<Options><Fader auto_block=\"0\" fade_duration=\"1\" /></Options></DusklampSettings>");
   const std::wstring trace = app.Folder() + L"\\gdi-trace.log";
   ASSERT_TRUE(app.StartTracingGdi(trace));
   Everything(app, 11);  // every path once, so caches are filled
@@ -59,10 +95,13 @@ TEST(Leaks, GdiObjectCountReturnsToItsBaseline) {
   Sleep(300);
   const long baseline = LiveGdiObjects(trace);
   ASSERT_GT(baseline, 0) << "no GDI trace: the count would prove nothing";
+  const DWORD baseHandles = Handles(app.ProcessId());
+  ASSERT_GT(baseHandles, 0u) << "no handle count: it would prove nothing";
   Everything(app, 100);
   ASSERT_FALSE(HasFatalFailure());
   Sleep(300);
   const long after = LiveGdiObjects(trace);
   EXPECT_LE(after, baseline) << "baseline " << baseline << ", after " << after;
+  EXPECT_LE(Handles(app.ProcessId()), baseHandles);
   EXPECT_EQ(1u, app.Exit());
 }
