@@ -1,4 +1,7 @@
 // The main window's creation, commands, tray behaviour and fade engine, on the real window.
+#include <windows.h>
+#include <commctrl.h>
+
 #include <string>
 #include <vector>
 
@@ -143,4 +146,26 @@ TEST_F(MainWindowTest, DestroyStopsTimersRemovesTheIconAndQuitsWithOne) {
   MSG msg;
   ASSERT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
   EXPECT_EQ(1u, msg.wParam);
+}
+
+namespace {
+int moves = 0;
+LRESULT CALLBACK CountMoves(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
+  if (message == WM_WINDOWPOSCHANGING) {
+    const auto* position = reinterpret_cast<const WINDOWPOS*>(lParam);
+    if (!(position->flags & SWP_NOMOVE) || !(position->flags & SWP_NOSIZE)) ++moves;
+  }
+  return DefSubclassProc(window, message, wParam, lParam);
+}
+}  // namespace
+
+TEST_F(MainWindowTest, AShowOnAnUnchangedWorkAreaDoesNotMoveTheWindow) {
+  Send(CmdShowFader);  // the first show places it
+  Send(CmdHideFader);
+  moves = 0;
+  SetWindowSubclass(hwnd, CountMoves, 1, 0);
+  Send(CmdShowFader);
+  RemoveWindowSubclass(hwnd, CountMoves, 1);
+  EXPECT_TRUE(Visible());
+  EXPECT_EQ(0, moves);
 }
