@@ -7,15 +7,9 @@
 #include <vector>
 
 #include "settings/FaderSettings.h"
+#include "tests/win/WinTestSupport.h"
 
 namespace {
-
-std::wstring ExeFolder() {
-  wchar_t path[MAX_PATH];
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  const std::wstring exe(path);
-  return exe.substr(0, exe.rfind(L'\\'));
-}
 
 std::vector<std::wstring> CorpusFiles() {
   std::wstring folder = L"Z:" CORPUS_DIR;
@@ -36,7 +30,7 @@ std::vector<std::wstring> CorpusFiles() {
 }  // namespace
 
 TEST(Corpus, EveryFileLoadsInRangeAndSavesAValidFile) {
-  const std::wstring settingsFile = ExeFolder() + L"\\Settings.xml";
+  const std::wstring settingsFile = PortableSettingsFile();
   const std::vector<std::wstring> files = CorpusFiles();
   ASSERT_GE(files.size(), 10u);
   for (const std::wstring& file : files) {

@@ -11,11 +11,7 @@
 class MainWindowTest : public testing::Test {
  protected:
   void SetUp() override {
-    wchar_t path[MAX_PATH];
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring settings(path);
-    settings = settings.substr(0, settings.rfind(L'\\')) + L"\\Settings.xml";
-    DeleteFileW(settings.c_str());
+    DeleteFileW(PortableSettingsFile().c_str());
     static_cast<FaderOptions&>(FaderSettings::Instance()) = FaderOptions();
     ASSERT_TRUE(window.Create());
     hwnd = window.hwnd();

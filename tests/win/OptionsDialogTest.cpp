@@ -11,14 +11,7 @@
 
 namespace {
 
-std::wstring SettingsFile() {
-  wchar_t path[MAX_PATH];
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  const std::wstring exe(path);
-  return exe.substr(0, exe.rfind(L'\\')) + L"\\Settings.xml";
-}
-
-bool SettingsFileExists() { return GetFileAttributesW(SettingsFile().c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool SettingsFileExists() { return GetFileAttributesW(PortableSettingsFile().c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 }  // namespace
 

@@ -9,15 +9,9 @@
 
 #include "app/DataFolder.h"
 #include "settings/FaderSettings.h"
+#include "tests/win/WinTestSupport.h"
 
 namespace {
-
-std::wstring ExeFolder() {
-  wchar_t path[MAX_PATH];
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  const std::wstring exe(path);
-  return exe.substr(0, exe.rfind(L'\\'));
-}
 
 std::wstring AppData() {
   wchar_t path[MAX_PATH];
@@ -56,7 +50,7 @@ class SettingsFileTest : public testing::Test {
     SetFileAttributesW(portable.c_str(), FILE_ATTRIBUTE_NORMAL);
     DeleteFileW(portable.c_str());
   }
-  const std::wstring portable = ExeFolder() + L"\\Settings.xml";
+  const std::wstring portable = PortableSettingsFile();
 };
 
 }  // namespace

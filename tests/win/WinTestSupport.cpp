@@ -4,6 +4,15 @@
 
 #include "ui/fader/LocalTime.h"
 
+std::wstring ExeFolder() {
+  wchar_t path[MAX_PATH];
+  GetModuleFileNameW(nullptr, path, MAX_PATH);
+  const std::wstring exe(path);
+  return exe.substr(0, exe.rfind(L'\\'));
+}
+
+std::wstring PortableSettingsFile() { return ExeFolder() + L"\\Settings.xml"; }
+
 void PumpMessages() {
   MSG msg;
   while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {

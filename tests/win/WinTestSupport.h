@@ -5,6 +5,10 @@
 #include <functional>
 #include <string>
 
+// The folder of this test program, where a portable copy keeps Settings.xml.
+std::wstring ExeFolder();
+std::wstring PortableSettingsFile();
+
 // Dispatches this thread's pending messages.
 void PumpMessages();
 // Pumps messages until the condition holds; false after the timeout.

@@ -1,9 +1,8 @@
 // Whether the program in the foreground fills its whole monitor.
-#include "ui/fader/Geometry.h"
+#include "ui/WinRect.h"
 #include "ui/main/MainWindow.h"
 
 namespace {
-Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
 
 // The desktop covers its monitor but is no full-screen program: a user who clicked the desktop
 // (the shell's desktop window or another window of its thread) still gets the Fader.

@@ -4,7 +4,7 @@
 
 #include "app/Module.h"
 #include "ui/Handles.h"
-#include "ui/fader/Geometry.h"
+#include "ui/WinRect.h"
 #include "ui/main/TimerIds.h"
 
 HICON LoadSmallIcon(UINT iconId) {
@@ -93,8 +93,7 @@ void TrayIcon::ShowMenu() {
     info.cbSize = sizeof(info);
     const HMONITOR nearest = MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST);
     if (nearest && GetMonitorInfoW(nearest, &info)) {
-      point.x = ClampToWorkAreaX(point.x, {info.rcWork.left, info.rcWork.top, info.rcWork.right,
-                                           info.rcWork.bottom});
+      point.x = ClampToWorkAreaX(point.x, ToRect(info.rcWork));
     }
   }
   TrackPopupMenu(popup, 0, point.x, point.y, 0, record_.hWnd, nullptr);

@@ -1,10 +1,6 @@
 #include "ui/options/CenterDialog.h"
 
-#include "ui/fader/Geometry.h"
-
-namespace {
-Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
-}  // namespace
+#include "ui/WinRect.h"
 
 bool CenterDialog(HWND dialog, HWND reference) {
   if (!reference) reference = GetWindow(dialog, GW_OWNER);
