@@ -32,8 +32,8 @@ void ActivateRunningInstance() {
   const HWND running = FindWindowW(kLockName, nullptr);
   if (!IsWindow(running)) return;
   if (IsWindowEnabled(running)) {
+    // Not brought to the foreground: the main window is the Fader, which never takes the focus.
     if (!IsWindowVisible(running)) PostMessageW(running, WM_COMMAND, CmdToggleShow, 0);
-    SetForegroundWindow(running);
   } else {
     // A modal dialog of the running copy is open: bring that forward instead.
     SetForegroundWindow(GetWindow(running, GW_ENABLEDPOPUP));

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <exception>
 
 ReaderLock::ReaderLock()
     : writer_(CreateMutexW(nullptr, FALSE, nullptr)),
@@ -97,11 +98,17 @@ LONG WINAPI GuardFilter(EXCEPTION_POINTERS* exception) {
   return verdict;
 }
 
+// A C++ exception that nothing caught (std::bad_alloc, say) would end in abort(), which can show
+// the C runtime's message box and exits with 3: the run ends quietly instead, as a failed run.
+[[noreturn]] void EndFailedRun() { ExitProcess(0); }
+
 }  // namespace
 
 int RunGuarded(const std::function<int()>& body) {
   const LPTOP_LEVEL_EXCEPTION_FILTER previous = SetUnhandledExceptionFilter(GuardFilter);
+  const std::terminate_handler previousTerminate = std::set_terminate(EndFailedRun);
   const int result = body();
+  std::set_terminate(previousTerminate);
   SetUnhandledExceptionFilter(previous);
   return result;
 }

@@ -10,6 +10,10 @@ namespace {
 
 const wchar_t kDataPathPattern[] = L"\\%1\\%2\\";
 
+int CreateWithParents(const wchar_t* folder) { return SHCreateDirectoryExW(nullptr, folder, nullptr); }
+
+FolderCreator folderCreator = CreateWithParents;
+
 std::wstring MakeAbsolute(const std::wstring& path) {
   wchar_t current[270];
   const DWORD length = GetCurrentDirectoryW(270, current);
@@ -59,7 +63,17 @@ std::wstring DataFolder() {
   return appData;
 }
 
+// What counts is the folder afterwards: creating an existing drive root (a portable copy on a
+// USB stick) or share fails with an access error although the folder is there.
 bool EnsureDataFolder() {
-  const int result = SHCreateDirectoryExW(nullptr, DataFolder().c_str(), nullptr);
-  return result == ERROR_SUCCESS || result == ERROR_FILE_EXISTS || result == ERROR_ALREADY_EXISTS;
+  const std::wstring folder = DataFolder();
+  folderCreator(folder.c_str());
+  const DWORD attributes = GetFileAttributesW(folder.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+FolderCreator SetFolderCreator(FolderCreator creator) {
+  const FolderCreator previous = folderCreator;
+  folderCreator = creator ? creator : CreateWithParents;
+  return previous;
 }

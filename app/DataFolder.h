@@ -11,3 +11,9 @@ bool IsPortable();
 std::wstring DataFolder();
 // Creates the data folder and its missing parents; true when it exists afterwards.
 bool EnsureDataFolder();
+
+// The call that creates a folder with its parents (SHCreateDirectoryExW's result), replaceable by
+// tests: Wine answers "already exists" for a drive root where Windows answers "access denied".
+using FolderCreator = int (*)(const wchar_t* folder);
+// Installs `creator`, or SHCreateDirectoryExW when null; returns the one in place before.
+FolderCreator SetFolderCreator(FolderCreator creator);

@@ -21,6 +21,7 @@ add_executable(e2e_tests ${E2E_TESTS})
 target_link_libraries(e2e_tests PRIVATE dusklamp_core GTest::gtest_main
   user32 gdi32 shell32 shlwapi)
 add_dependencies(e2e_tests Dusklamp)
+target_compile_definitions(e2e_tests PRIVATE E2E_DIR="${PROJECT_SOURCE_DIR}/tests/e2e")
 
 set_target_properties(core_tests win_tests e2e_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TEST_OUTPUT})
 target_include_directories(e2e_tests PRIVATE ${PROJECT_SOURCE_DIR})
@@ -32,3 +33,13 @@ add_test(NAME e2e_tests COMMAND e2e_tests)
 add_executable(send_exit tests/package/SendExit.cpp)
 target_include_directories(send_exit PRIVATE ${PROJECT_SOURCE_DIR})
 set_target_properties(send_exit PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TEST_OUTPUT})
+
+# Desktop tests: real input through XTest on a composited display (tests/desktop/with-compositor).
+file(GLOB DESKTOP_TESTS ${PROJECT_SOURCE_DIR}/tests/desktop/*.cpp)
+add_executable(desktop_tests ${DESKTOP_TESTS} ${PROJECT_SOURCE_DIR}/tests/e2e/Harness.cpp)
+target_include_directories(desktop_tests PRIVATE ${PROJECT_SOURCE_DIR})
+target_link_libraries(desktop_tests PRIVATE GTest::gtest_main user32 gdi32 shell32 shlwapi)
+set_target_properties(desktop_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TEST_OUTPUT})
+add_dependencies(desktop_tests Dusklamp)
+add_test(NAME desktop_tests COMMAND ${PROJECT_SOURCE_DIR}/tests/desktop/with-compositor
+  ${PROJECT_SOURCE_DIR}/scripts/wine-run $<TARGET_FILE:desktop_tests>)

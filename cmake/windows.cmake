@@ -33,6 +33,7 @@ set(SHELL_SOURCES
   ui/Subclass.cpp
   ui/Dialog.cpp
   ui/main/DialogSlots.cpp
+  ui/main/Foreground.cpp
   ui/main/MainWindow.cpp
   ui/main/MainWindowDialogs.cpp
   ui/main/TimerIds.cpp

@@ -9,7 +9,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 
 PACKAGES=(cmake make g++ clang python3 dpkg-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
-  wine wine64 xvfb x11-utils x11-apps imagemagick fonts-liberation
+  wine wine64 xvfb x11-utils x11-apps imagemagick fonts-liberation fonts-wine xdotool xcompmgr
   libtinyxml-dev libboost1.81-dev googletest nsis zip unzip)
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
@@ -79,7 +79,7 @@ XVFB_PID=""
 start_xvfb() { # a private display; sets DISPLAY
   local fifo="$BUILD/xvfb.display"
   rm -f "$fifo"
-  Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 1280x800x24 +extension COMPOSITE -nolisten tcp 3>"$fifo" >/dev/null 2>&1 &
   XVFB_PID=$!
   for _ in $(seq 100); do [ -s "$fifo" ] && break; sleep 0.1; done
   export DISPLAY=":$(head -n1 "$fifo")"
@@ -94,6 +94,12 @@ init_wineprefix() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
     wineboot --init >/dev/null 2>&1
+  fi
+  # Debian's fonts-wine puts Marlett, which draws the caption buttons, where this Wine does not
+  # look; the prefix's font folder is read when Wine's services start.
+  if [ ! -e "$WINEPREFIX/drive_c/windows/Fonts/marlett.ttf" ]; then
+    ln -sf /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+    wineserver -k >/dev/null 2>&1 || true
   fi
   # Xvfb has no window manager: without this, every hide waits two seconds for one.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1

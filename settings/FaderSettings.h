@@ -25,13 +25,25 @@ struct FaderOptions {
   bool autoBlock = true;  // no fade while a full-screen program is in the foreground
 };
 
+// What the last load found in place of Settings.xml.
+enum class SettingsFileState {
+  Absent,
+  Accepted,
+  Rejected,    // read, but damaged or of another kind: kept as Settings.xml.bak at the next save
+  Unreadable,  // there, but could not be opened or read: the user's settings may be in it
+};
+
 // The user's options plus the first-run flag; one record per process, kept in Settings.xml.
 struct FaderSettings : FaderOptions {
   bool debut = true;
+  SettingsFileState fileState = SettingsFileState::Absent;
 
   static FaderSettings& Instance();
 
   // Read and write Settings.xml in the data folder; false when nothing was read or written.
   bool Load();
-  bool Save() const;
+  bool Save();
+  // The save at exit, which the user did not ask for: it leaves a file that could not be read
+  // at start-up as it is.
+  bool SaveAtExit();
 };

@@ -4,6 +4,7 @@
 
 #include "settings/IntegerText.h"
 #include "settings/Utf.h"
+#include "settings/XmlLimits.h"
 
 std::wstring XmlElement::Name() const { return Utf8ToWide(element_->Value()); }
 
@@ -56,17 +57,21 @@ XmlElement XmlDocument::Root() const { return XmlElement(document_->RootElement(
 // TinyXML's UTF-8 reader trusts a lead byte's length and steps past the end of the text when a
 // file ends inside a character; so the bytes are made valid UTF-8 (bad sequences become U+FFFD)
 // before the parser sees them.
-bool XmlDocument::Load(std::FILE* file) {
+XmlLoad XmlDocument::Load(std::FILE* file) {
   std::string bytes;
   char buffer[4096];
-  for (size_t got; (got = std::fread(buffer, 1, sizeof(buffer), file)) > 0;) bytes.append(buffer, got);
-  if (std::ferror(file)) return false;
-  return Parse(WideToUtf8(Utf8ToWide(bytes)));
+  for (size_t got; bytes.size() <= kMaxXmlBytes && (got = std::fread(buffer, 1, sizeof(buffer), file)) > 0;) {
+    bytes.append(buffer, got);
+  }
+  if (std::ferror(file)) return XmlLoad::Unreadable;
+  if (bytes.size() > kMaxXmlBytes) return XmlLoad::Rejected;
+  return Parse(WideToUtf8(Utf8ToWide(bytes))) ? XmlLoad::Parsed : XmlLoad::Rejected;
 }
 
 bool XmlDocument::Parse(const std::string& text) {
   document_->Clear();
   document_->ClearError();
+  if (text.size() > kMaxXmlBytes || NestsDeeperThan(text, kMaxXmlDepth)) return false;
   document_->Parse(text.c_str(), nullptr, TIXML_DEFAULT_ENCODING);
   return !document_->Error();
 }

@@ -30,6 +30,12 @@ class XmlElement {
   TiXmlElement* element_;
 };
 
+enum class XmlLoad {
+  Parsed,
+  Rejected,    // read, but too large, too deep or not well-formed
+  Unreadable,  // a read error
+};
+
 class XmlDocument {
  public:
   XmlDocument();
@@ -42,9 +48,10 @@ class XmlDocument {
   // The document's first element.
   XmlElement Root() const;
 
-  // Parses an open file, detecting its encoding.
-  bool Load(std::FILE* file);
-  // Parses text that is valid UTF-8 (or plain 8-bit text without multi-byte sequences).
+  // Parses an open file, detecting its encoding. Reads no more than the size limit allows.
+  XmlLoad Load(std::FILE* file);
+  // Parses text that is valid UTF-8 (or plain 8-bit text without multi-byte sequences) and
+  // within the limits of XmlLimits.h.
   bool Parse(const std::string& text);
   // Prints the document; true only if every byte reached the stream's buffer.
   bool Save(std::FILE* file) const;

@@ -179,7 +179,7 @@ TEST(SettingsDocument, LoadingAFileReadsItAsUtf8) {
   std::fwrite(bytes.data(), 1, bytes.size(), file);
   std::rewind(file);
   XmlDocument document;
-  ASSERT_TRUE(document.Load(file));
+  ASSERT_EQ(XmlLoad::Parsed, document.Load(file));
   std::fclose(file);
   FaderSettings settings;
   ASSERT_TRUE(ReadSettingsDocument(document, settings));

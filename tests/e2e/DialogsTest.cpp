@@ -73,7 +73,10 @@ TEST(Dialogs, OptionsShowTheSettingsAndOkSavesWhatWasTyped) {
   for (wchar_t c : std::wstring(L"3x0")) PostMessageW(interval, WM_CHAR, c, 1);  // x is refused
   Close(dialog, IDOK);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
-  EXPECT_NE(std::string::npos, ReadFileBytes(app.SettingsPath()).find("auto_fade_interval=\"30\""));
+  // Saved once the dialog has gone.
+  EXPECT_TRUE(WaitUntil([&] {
+    return ReadFileBytes(app.SettingsPath()).find("auto_fade_interval=\"30\"") != std::string::npos;
+  }));
 
   const std::string saved = ReadFileBytes(app.SettingsPath());
   dialog = OpenDialog(app, CMD_OPTIONS, L"Dusklamp Options");

@@ -23,9 +23,6 @@ std::wstring BuiltDusklamp() {
   return std::wstring(path) + L"\\Dusklamp.exe";
 }
 
-namespace {
-
-// A path on Z:, the root of the file system, as the Unix side names it.
 std::wstring UnixPath(const std::wstring& path) {
   std::wstring unix = path.substr(2);
   for (wchar_t& c : unix) {
@@ -33,6 +30,29 @@ std::wstring UnixPath(const std::wstring& path) {
   }
   return unix;
 }
+
+HANDLE StartUnix(const std::wstring& command, bool wait) {
+  std::wstring commandLine = std::wstring(L"start.exe ") + (wait ? L"/wait " : L"") + L"/unix " + command;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION process{};
+  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
+    return nullptr;
+  }
+  CloseHandle(process.hThread);
+  return process.hProcess;
+}
+
+bool RunUnix(const std::wstring& command, bool wait) {
+  const HANDLE process = StartUnix(command, wait);
+  if (!process) return false;
+  if (wait) WaitForSingleObject(process, 30000);
+  CloseHandle(process);
+  return true;
+}
+
+namespace {
 
 void RemoveTree(const std::wstring& folder) {
   WIN32_FIND_DATAW found;
@@ -102,17 +122,7 @@ std::wstring SaveScreenshot(const std::wstring& name) {
   CreateDirectoryW(folder.c_str(), nullptr);
   const std::wstring path = folder + L"\\" + name + L".bmp";
   DeleteFileW(path.c_str());
-  std::wstring commandLine =
-      L"start.exe /wait /unix /usr/bin/import -window root bmp3:" + UnixPath(path);
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION process{};
-  if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                     &startup, &process)) {
-    WaitForSingleObject(process.hProcess, 30000);
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
-  }
+  RunUnix(L"/usr/bin/import -window root bmp3:" + UnixPath(path), true);
   WaitUntil([&] { return FileExists(path); }, 10000);
   Sleep(200);
   return path;
@@ -186,17 +196,11 @@ bool Dusklamp::Start(const std::wstring& arguments, WORD showWindow) {
 // Wine writes its traces to the Unix standard error of the traced process, which a Windows
 // parent cannot redirect; so a Unix shell starts this copy under Wine with the trace switched on.
 bool Dusklamp::StartTracingGdi(const std::wstring& traceFile) {
-  std::wstring commandLine = L"start.exe /unix /bin/sh -c \"WINEDEBUG=+gdi exec wine '" +
-                             UnixPath(exe_) + L"' 2>'" + UnixPath(traceFile) + L"' >/dev/null\"";
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION starter{};
-  if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                      &startup, &starter)) {
+  if (!RunUnix(L"/bin/sh -c \"WINEDEBUG=+gdi exec wine '" + UnixPath(exe_) + L"' 2>'" +
+                   UnixPath(traceFile) + L"' >/dev/null\"",
+               false)) {
     return false;
   }
-  CloseHandle(starter.hProcess);
-  CloseHandle(starter.hThread);
   WaitUntil([&] { return (window_ = FindWindowW(kLockName, nullptr)) != nullptr; });
   if (!window_) return false;
   GetWindowThreadProcessId(window_, &process_.dwProcessId);

@@ -14,6 +14,14 @@ std::string ReadFileBytes(const std::wstring& path);
 void WriteFileBytes(const std::wstring& path, const std::string& bytes);
 bool FileExists(const std::wstring& path);
 
+// A path on Z:, the root of the file system, as the Unix side names it.
+std::wstring UnixPath(const std::wstring& path);
+// Runs a Unix command line through Wine's start.exe, waiting for it to end when `wait`.
+bool RunUnix(const std::wstring& command, bool wait);
+// Starts one and returns the handle of the start.exe process, which ends with the command when
+// `wait`; null if it could not start.
+HANDLE StartUnix(const std::wstring& command, bool wait);
+
 // Polls until the condition holds; false after the timeout.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 15000);
 

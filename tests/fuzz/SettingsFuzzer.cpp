@@ -24,7 +24,7 @@ void LoadSettings(const uint8_t* data, size_t size) {
   std::FILE* file = fmemopen(const_cast<uint8_t*>(data), size, "rb");
   if (!file) return;
   XmlDocument document;
-  const bool parsed = document.Load(file);
+  const bool parsed = document.Load(file) == XmlLoad::Parsed;
   std::fclose(file);
   FaderSettings settings;
   if (!parsed || !ReadSettingsDocument(document, settings)) return;

@@ -53,4 +53,5 @@ TEST(Corpus, EveryFileLoadsInRangeAndSavesAValidFile) {
     EXPECT_EQ(saved.textSize, settings.textSize);
   }
   DeleteFileW(settingsFile.c_str());
+  DeleteFileW((settingsFile + L".bak").c_str());
 }

@@ -1,6 +1,7 @@
 // The crash guard's filter and handler registry, and a real access violation under the guard.
 #include <gtest/gtest.h>
 
+#include <new>
 #include <string>
 
 #include "app/CrashGuard.h"
@@ -64,30 +65,47 @@ TEST(CrashGuard, ANormalRunReturnsItsOwnResult) {
   EXPECT_EQ(0, RunGuarded([] { return 0; }));
 }
 
-// This program, started again with --crash-in-window-procedure, faults inside a window procedure
-// under the guard; the guard must let the process die of it.
-TEST(CrashGuard, AnAccessViolationInAWindowProcedureEndsTheProcess) {
+namespace {
+
+// The exit code of this program started again with `mode`; STILL_ACTIVE if it did not end.
+DWORD ExitCodeOfRunIn(const wchar_t* mode) {
   wchar_t self[MAX_PATH];
   GetModuleFileNameW(nullptr, self, MAX_PATH);
-  std::wstring commandLine = L"\"" + std::wstring(self) + L"\" --crash-in-window-procedure";
+  std::wstring commandLine = L"\"" + std::wstring(self) + L"\" " + mode;
   STARTUPINFOW startup{};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION process{};
-  ASSERT_TRUE(CreateProcessW(self, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                             &startup, &process));
-  ASSERT_EQ(WAIT_OBJECT_0, WaitForSingleObject(process.hProcess, 30000));
-  DWORD code = 0;
-  GetExitCodeProcess(process.hProcess, &code);
+  if (!CreateProcessW(self, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                      &startup, &process)) {
+    return DWORD(-1);
+  }
+  DWORD code = STILL_ACTIVE;
+  if (WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0) GetExitCodeProcess(process.hProcess, &code);
   CloseHandle(process.hProcess);
   CloseHandle(process.hThread);
-  EXPECT_EQ(DWORD(EXCEPTION_ACCESS_VIOLATION), code);
+  return code;
 }
 
-int CrashInWindowProcedure() {
+}  // namespace
+
+// The guard must let the process die of an access violation inside a window procedure.
+TEST(CrashGuard, AnAccessViolationInAWindowProcedureEndsTheProcess) {
+  EXPECT_EQ(DWORD(EXCEPTION_ACCESS_VIOLATION), ExitCodeOfRunIn(L"--crash-in-window-procedure"));
+}
+
+// An exception nothing caught ends the run quietly, as a failed run: not through abort() (3),
+// which can show the C runtime's message box.
+TEST(CrashGuard, AnUncaughtExceptionEndsTheRunQuietlyAsAFailedRun) {
+  EXPECT_EQ(0u, ExitCodeOfRunIn(L"--throw-in-window-procedure"));
+}
+
+int CrashInWindowProcedure(bool throwing) {
   SetErrorMode(SEM_NOGPFAULTERRORBOX);
+  static bool throws = throwing;
   return RunGuarded([] {
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = [](HWND window, UINT message, WPARAM wParam, LPARAM lParam) -> LRESULT {
+      if (message == WM_APP && throws) throw std::bad_alloc();
       if (message == WM_APP) *reinterpret_cast<volatile int*>(lParam) = 1;  // lParam is null
       return DefWindowProcW(window, message, wParam, lParam);
     };

@@ -73,6 +73,27 @@ TEST_F(MainWindowTest, PaintFillsTheOverlayColourAndCentresTheTimeText) {
   EXPECT_GT(later.Differences(painted), 100);
 }
 
+TEST_F(MainWindowTest, AFadeRepaintsOnceWhenTheMinuteChanges) {
+  FakeClock clock;
+  clock.Set(7, 5, 58);
+  FaderSettings::Instance().fadeDuration = 300;
+  Send(CmdShowFader);
+  ASSERT_TRUE(PumpUntil([&] { return !GetUpdateRect(hwnd, nullptr, FALSE); }));
+  FadeStep();
+  EXPECT_FALSE(GetUpdateRect(hwnd, nullptr, FALSE));  // same minute: no repaint
+  clock.Set(7, 6, 0);
+  FadeStep();
+  EXPECT_TRUE(GetUpdateRect(hwnd, nullptr, FALSE));
+  Canvas painted(hwnd);
+  SendMessageW(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(painted.dc), 0);
+  ValidateRect(hwnd, nullptr);
+  FadeStep();
+  EXPECT_FALSE(GetUpdateRect(hwnd, nullptr, FALSE));  // once per change, not at every step
+  clock.Set(8, 6, 0);  // the same minute of another hour is a change too
+  FadeStep();
+  EXPECT_TRUE(GetUpdateRect(hwnd, nullptr, FALSE));
+}
+
 TEST_F(MainWindowTest, PaintLeavesTheDeviceContextAsItFoundIt) {
   Canvas canvas(hwnd);
   const HGDIOBJ font = GetCurrentObject(canvas.dc, OBJ_FONT);

@@ -60,3 +60,25 @@ TEST_F(MainWindowTest, TheDesktopInTheForegroundDoesNotBlock) {
   PumpMessages();
   EXPECT_FALSE(window.IsFullScreenAppRunning());
 }
+
+TEST_F(MainWindowTest, TheProgramsOwnWindowsNeverCountAsFullScreen) {
+  const RECT monitor = PrimaryMonitor();
+  MoveWindow(hwnd, monitor.left, monitor.top, monitor.right - monitor.left,
+             monitor.bottom - monitor.top, FALSE);
+  SetForegroundWindow(hwnd);  // hidden, as after a tray menu
+  PumpMessages();
+  ASSERT_EQ(hwnd, GetForegroundWindow());
+  EXPECT_FALSE(window.IsFullScreenAppRunning());
+  Send(CmdShowFader);
+  EXPECT_TRUE(Visible());
+}
+
+TEST_F(MainWindowTest, AnInvisibleWindowInTheForegroundIsNoFullScreenProgram) {
+  const RECT monitor = PrimaryMonitor();
+  const HWND game = ForegroundWindowAt(monitor);
+  SetWindowLongPtrW(game, GWL_STYLE, GetWindowLongPtrW(game, GWL_STYLE) & ~WS_VISIBLE);
+  PumpMessages();
+  ASSERT_EQ(game, GetForegroundWindow());
+  EXPECT_FALSE(window.IsFullScreenAppRunning());
+  DestroyWindow(game);
+}

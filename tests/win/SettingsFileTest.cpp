@@ -45,6 +45,7 @@ class SettingsFileTest : public testing::Test {
   void SetUp() override {
     DeleteFileW(portable.c_str());
     static_cast<FaderOptions&>(FaderSettings::Instance()) = FaderOptions();
+    FaderSettings::Instance().fileState = SettingsFileState::Absent;
   }
   void TearDown() override {
     SetFileAttributesW(portable.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -92,6 +93,20 @@ TEST_F(SettingsFileTest, EnsureDataFolderCreatesMissingParents) {
   EXPECT_NE(std::string::npos, Read(maker + L"\\Dusklamp\\Settings.xml").find("<Fader "));
 }
 
+// As Windows answers for an existing drive root (a portable copy on a USB stick): the folder is
+// there, so the settings are saved.
+TEST_F(SettingsFileTest, AFolderThatExistsIsReadyWhateverItsCreationAnswers) {
+  SetFolderCreator([](const wchar_t*) { return int(ERROR_ACCESS_DENIED); });
+  EXPECT_TRUE(EnsureDataFolder());
+  EXPECT_TRUE(FaderSettings::Instance().Save());
+  const Marker log(L"install.log");  // installed: a data folder that does not exist yet
+  const std::wstring maker = AppData() + L"\\Quillane";
+  DeleteFileW((maker + L"\\Dusklamp\\Settings.xml").c_str());
+  RemoveDirectoryW((maker + L"\\Dusklamp").c_str());
+  EXPECT_FALSE(EnsureDataFolder());
+  SetFolderCreator(nullptr);
+}
+
 TEST_F(SettingsFileTest, SaveWritesCrLfLinesAndLoadReadsThemBack) {
   FaderSettings& settings = FaderSettings::Instance();
   settings.overlayColor = ArgbColor::FromRgb(0xAB, 0xCD, 0xEF);
@@ -128,4 +143,78 @@ TEST_F(SettingsFileTest, LoadWithoutAFileKeepsTheRecord) {
   Write(portable, "<DusklampSettings");
   EXPECT_FALSE(settings.Load());
   EXPECT_EQ(42, settings.maxOpacity);
+}
+
+namespace {
+
+// Another program holding a file open without sharing, as a backup or sync program may.
+class HeldOpen {
+ public:
+  explicit HeldOpen(const std::wstring& path)
+      : handle_(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_ALWAYS,
+                            FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+  ~HeldOpen() { CloseHandle(handle_); }
+  bool Held() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+ private:
+  HANDLE handle_;
+};
+
+}  // namespace
+
+TEST_F(SettingsFileTest, AReadOnlyFileIsLeftByteForByteAndTheSaveFails) {
+  Write(portable, "<DusklampSettings>mine</DusklampSettings>");
+  SetFileAttributesW(portable.c_str(), FILE_ATTRIBUTE_READONLY);
+  EXPECT_FALSE(FaderSettings::Instance().Save());
+  EXPECT_FALSE(FaderSettings::Instance().SaveAtExit());
+  EXPECT_EQ("<DusklampSettings>mine</DusklampSettings>", Read(portable));
+  EXPECT_NE(0u, GetFileAttributesW(portable.c_str()) & FILE_ATTRIBUTE_READONLY);
+}
+
+TEST_F(SettingsFileTest, ALeftoverTemporaryFileNeverBlocksASave) {
+  const std::wstring leftover = portable + L".new";
+  Write(leftover, "half");
+  SetFileAttributesW(leftover.c_str(), FILE_ATTRIBUTE_READONLY);
+  EXPECT_TRUE(FaderSettings::Instance().Save());
+  EXPECT_NE(std::string::npos, Read(portable).find("<Fader "));
+  {
+    const HeldOpen held(leftover);
+    ASSERT_TRUE(held.Held());
+    FaderSettings::Instance().textSize = 321;
+    EXPECT_TRUE(FaderSettings::Instance().Save());
+    EXPECT_NE(std::string::npos, Read(portable).find("text_size=\"321\""));
+  }
+  DeleteFileW(leftover.c_str());
+}
+
+TEST_F(SettingsFileTest, AFileThatCouldNotBeReadIsNotOverwrittenAtExit) {
+  Write(portable, "<DusklampSettings>the user's</DusklampSettings>");
+  FaderSettings& settings = FaderSettings::Instance();
+  {
+    const HeldOpen held(portable);
+    ASSERT_TRUE(held.Held());
+    EXPECT_FALSE(settings.Load());
+  }
+  EXPECT_EQ(SettingsFileState::Unreadable, settings.fileState);
+  EXPECT_FALSE(settings.SaveAtExit());
+  EXPECT_EQ("<DusklampSettings>the user's</DusklampSettings>", Read(portable));
+  EXPECT_TRUE(settings.Save());  // Options OK: the user's choice
+  EXPECT_NE(std::string::npos, Read(portable).find("<Fader "));
+}
+
+TEST_F(SettingsFileTest, ARejectedFileIsKeptAsBakWhenItIsReplaced) {
+  const std::wstring backup = portable + L".bak";
+  Write(backup, "an older backup");
+  SetFileAttributesW(backup.c_str(), FILE_ATTRIBUTE_READONLY);
+  Write(portable, "<DusklampSettings version=\"1.1\" />");
+  FaderSettings& settings = FaderSettings::Instance();
+  EXPECT_FALSE(settings.Load());
+  EXPECT_EQ(SettingsFileState::Rejected, settings.fileState);
+  EXPECT_TRUE(settings.SaveAtExit());
+  EXPECT_EQ("<DusklampSettings version=\"1.1\" />", Read(backup));
+  EXPECT_NE(std::string::npos, Read(portable).find("<Fader "));
+  Write(backup, "kept");
+  EXPECT_TRUE(settings.Save());  // the file is Dusklamp's own now: no second backup
+  EXPECT_EQ("kept", Read(backup));
+  DeleteFileW(backup.c_str());
 }

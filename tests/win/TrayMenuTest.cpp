@@ -17,6 +17,7 @@ struct Item {
 
 std::vector<Item> shownItems;
 bool menuSeen = false;
+WPARAM chooseKey = 0;  // a mnemonic to press in the open menu; 0 dismisses it
 
 LRESULT CALLBACK CatchMenu(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
                            DWORD_PTR) {
@@ -34,7 +35,11 @@ LRESULT CALLBACK CatchMenu(HWND window, UINT message, WPARAM wParam, LPARAM lPar
       GetMenuItemInfoW(menu, UINT(i), TRUE, &info);
       shownItems.push_back({text, info.wID, (info.fState & MFS_CHECKED) != 0});
     }
-    EndMenu();
+    if (chooseKey) {
+      PostMessageW(reinterpret_cast<HWND>(lParam), WM_KEYDOWN, chooseKey, 0);
+    } else {
+      EndMenu();
+    }
   }
   return DefSubclassProc(window, message, wParam, lParam);
 }
@@ -43,10 +48,11 @@ LRESULT CALLBACK CatchMenu(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 class TrayMenuTest : public MainWindowTest {
  protected:
-  std::vector<Item> OpenMenu() {
+  std::vector<Item> OpenMenu(WPARAM key = 0) {
     PumpMessages();  // the previous menu's closing messages
     shownItems.clear();
     menuSeen = false;
+    chooseKey = key;
     SetWindowSubclass(hwnd, CatchMenu, 1, 0);
     SendMessageW(hwnd, window.Tray().CallbackMessage(), MenuTray, WM_RBUTTONUP);
     RemoveWindowSubclass(hwnd, CatchMenu, 1);
@@ -87,4 +93,72 @@ TEST_F(TrayMenuTest, RightButtonDownOpensNothing) {
   SendMessageW(hwnd, window.Tray().CallbackMessage(), MenuTray, WM_RBUTTONDOWN);
   RemoveWindowSubclass(hwnd, CatchMenu, 1);
   EXPECT_FALSE(menuSeen);
+}
+
+namespace {
+
+// A plain window of the user's, made the foreground window, as a text editor would be.
+struct UserWindow {
+  UserWindow() {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcW;
+    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"UserWork";
+    RegisterClassW(&windowClass);
+    window = CreateWindowExW(0, L"UserWork", L"work", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 300,
+                             200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SetForegroundWindow(window);
+    PumpUntil([&] { return GetForegroundWindow() == window; }, 2000);
+  }
+  ~UserWindow() { DestroyWindow(window); }
+  HWND window;
+};
+
+}  // namespace
+
+TEST_F(TrayMenuTest, AMenuDismissedOverTheShownFaderLeavesTheForegroundWithTheUser) {
+  const UserWindow user;
+  ASSERT_EQ(user.window, GetForegroundWindow());
+  Send(CmdShowFader);
+  OpenMenu();
+  ASSERT_TRUE(menuSeen);
+  PumpMessages();
+  EXPECT_EQ(user.window, GetForegroundWindow());
+  EXPECT_TRUE(Visible());
+}
+
+TEST_F(TrayMenuTest, ADialogChosenOverTheShownFaderGivesTheForegroundBackWhenClosed) {
+  const UserWindow user;
+  Send(CmdShowFader);
+  HWND about = nullptr, owner = nullptr;
+  WhenModal([&] {
+    about = FindThreadDialog(L"About Dusklamp");
+    if (!about) return false;
+    owner = GetWindow(about, GW_OWNER);
+    SendMessageW(about, WM_COMMAND, IDOK, 0);
+    return true;
+  });
+  OpenMenu('B');  // A&bout Dusklamp
+  ASSERT_TRUE(PumpUntil([&] { return about != nullptr && !IsWindow(about); }));
+  EXPECT_EQ(hwnd, owner);  // owned, so no taskbar button
+  PumpMessages();
+  EXPECT_EQ(user.window, GetForegroundWindow());
+}
+
+TEST_F(TrayMenuTest, AfterAMenuDismissedWhileHiddenTheNextFadesStillCome) {
+  FakeClock clock;
+  clock.Set(9, 0, 0);
+  window.StartAutoFade();
+  Send(CmdShowFader);  // the hidden window keeps the work area it last covered
+  Send(CmdHideFader);
+  OpenMenu();
+  PumpMessages();
+  EXPECT_FALSE(window.IsFullScreenAppRunning());
+  clock.Set(9, 15, 0);
+  AutoTick();
+  EXPECT_TRUE(Visible());
+  Send(CmdHideFader);
+  OpenMenu();
+  Send(CmdToggleShow);
+  EXPECT_TRUE(Visible());
 }

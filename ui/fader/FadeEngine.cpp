@@ -62,6 +62,8 @@ void MainWindow::OnAutoFadeTick() {
 
 void MainWindow::OnFadeTick() {
   fadeElapsedMs_ += kFadeStepMs;  // steps, not clock time: a late timer does not skip ahead
+  // A long fade may cross a minute: the Fader shows the time, so it is drawn again, once.
+  if (LocalTime().MinuteOfDay() != paintedMinuteOfDay_) InvalidateRect(hwnd(), nullptr, TRUE);
   const FaderSettings& settings = FaderSettings::Instance();
   const FadeStep step =
       NextFadeStep(fadeElapsedMs_, settings.fadeDuration, settings.maxOpacity, opacityPercent_);

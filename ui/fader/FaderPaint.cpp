@@ -21,6 +21,7 @@ void MainWindow::PaintFader(HDC dc) {
   const DcAttributeScope scope(dc, font, settings.textColor.ToColorRef(), RGB(255, 255, 255),
                                TRANSPARENT);
   const LocalTime now;
+  paintedMinuteOfDay_ = now.MinuteOfDay();
   wchar_t text[16];
   std::swprintf(text, 16, L"%02u:%02u", unsigned{now.Hour()}, unsigned{now.Minute()});
   DrawTextW(dc, text, -1, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);

@@ -1,5 +1,6 @@
 // Whether the program in the foreground fills its whole monitor.
 #include "ui/WinRect.h"
+#include "ui/main/Foreground.h"
 #include "ui/main/MainWindow.h"
 
 namespace {
@@ -17,7 +18,11 @@ bool IsDesktop(HWND window) {
 bool MainWindow::IsFullScreenAppRunning() const {
   RECT window{};
   HWND foreground = GetForegroundWindow();
-  if (IsDesktop(foreground)) foreground = nullptr;
+  // Only a visible window of another program can be a full-screen program: after a tray menu or
+  // a dialog, the foreground may be the main window, hidden on the work area it last covered.
+  if (IsDesktop(foreground) || !IsWindowVisible(foreground) || IsOurs(foreground, hwnd())) {
+    foreground = nullptr;
+  }
   if (!foreground || !GetWindowRect(foreground, &window)) SetRectEmpty(&window);
   const HMONITOR monitor = MonitorFromRect(&window, MONITOR_DEFAULTTONULL);
   if (!monitor) return false;

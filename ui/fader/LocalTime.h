@@ -16,6 +16,7 @@ class LocalTime {
   WORD Hour() const { return time_.wHour; }
   WORD Minute() const { return time_.wMinute; }
   WORD Second() const { return time_.wSecond; }
+  int MinuteOfDay() const { return time_.wHour * 60 + time_.wMinute; }
 
  private:
   SYSTEMTIME time_;

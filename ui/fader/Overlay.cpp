@@ -25,6 +25,8 @@ void MainWindow::ShowOverlay() {
   BeginFadeIn();
   SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0,
                SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  // Whatever surface the platform kept from the last show, this one shows the time now.
+  InvalidateRect(hwnd(), nullptr, TRUE);
 }
 
 void MainWindow::HideOverlay() { ShowWindow(hwnd(), SW_HIDE); }

@@ -99,7 +99,7 @@ void MainWindow::OnDestroy() {
   PostQuitMessage(1);
 }
 
-void MainWindow::OnNcDestroy() { FaderSettings::Instance().Save(); }
+void MainWindow::OnNcDestroy() { FaderSettings::Instance().SaveAtExit(); }
 
 void MainWindow::OnTimer(UINT_PTR id) {
   if (id == autoTimerId_) {

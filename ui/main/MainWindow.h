@@ -7,6 +7,8 @@
 #include "ui/fader/LocalTime.h"
 #include "ui/main/TrayIcon.h"
 
+class Dialog;
+
 class MainWindow : public Window, public TrayMenuOwner {
  public:
   static MainWindow& Instance();
@@ -56,6 +58,7 @@ class MainWindow : public Window, public TrayMenuOwner {
   void OnNcDestroy();
   void OnTimer(UINT_PTR id);
 
+  INT_PTR RunOwnedDialog(Dialog& dialog);
   void ShowOptionsDialog();
   void ShowAboutDialog();
   void OpenWebsite();
@@ -73,5 +76,6 @@ class MainWindow : public Window, public TrayMenuOwner {
   UINT fadeTimerId_;
   bool fadeRunning_ = false;
   int fadeElapsedMs_ = 0;
+  int paintedMinuteOfDay_ = -1;
   LocalTimeStamp autoFadeStamp_{false};
 };

@@ -2,6 +2,7 @@
 #include "settings/FaderSettings.h"
 #include "ui/about/AboutDialog.h"
 #include "ui/main/DialogSlots.h"
+#include "ui/main/Foreground.h"
 #include "ui/main/MainWindow.h"
 #include "ui/options/OptionsDialog.h"
 
@@ -14,7 +15,7 @@ void MainWindow::ShowOptionsDialog() {
   OptionsDialog dialog(optionsDialogWindow);
   dialog.options = settings;
   const int oldInterval = settings.autoFadeInterval;
-  if (dialog.DoModal(GetActiveWindow()) != IDOK) return;
+  if (RunOwnedDialog(dialog) != IDOK) return;
   static_cast<FaderOptions&>(settings) = dialog.options;
   settings.Save();
   if (settings.autoFadeInterval != oldInterval && autoFadeOn_) StartAutoFade();
@@ -26,5 +27,14 @@ void MainWindow::ShowAboutDialog() {
     return;
   }
   AboutDialog dialog(aboutDialogWindow);
-  dialog.DoModal(GetActiveWindow());
+  RunOwnedDialog(dialog);
+}
+
+// Owned by the main window, so it has no taskbar button. Closing it activates the owner, which
+// may be the shown Fader: the foreground goes back to where the user was.
+INT_PTR MainWindow::RunOwnedDialog(Dialog& dialog) {
+  const HWND previous = WindowUserWorksIn(hwnd());
+  const INT_PTR result = dialog.DoModal(hwnd());
+  ReturnForeground(hwnd(), previous);
+  return result;
 }

@@ -5,6 +5,7 @@
 #include "app/Module.h"
 #include "ui/Handles.h"
 #include "ui/WinRect.h"
+#include "ui/main/Foreground.h"
 #include "ui/main/TimerIds.h"
 
 HICON LoadSmallIcon(UINT iconId) {
@@ -85,6 +86,7 @@ void TrayIcon::ShowMenu() {
   if (!menu) return;
   const HMENU popup = GetSubMenu(menu.Get(), 0);
   owner_.PrepareTrayMenu(popup);
+  const HWND previous = WindowUserWorksIn(record_.hWnd);
   SetForegroundWindow(record_.hWnd);
   POINT point{};
   GetCursorPos(&point);
@@ -98,4 +100,7 @@ void TrayIcon::ShowMenu() {
   }
   TrackPopupMenu(popup, 0, point.x, point.y, 0, record_.hWnd, nullptr);
   PostMessageW(record_.hWnd, WM_NULL, 0, 0);
+  // Used or dismissed, the menu must not leave the keyboard with the main window: shown, it is
+  // the Fader; hidden, it would be taken for a full-screen program.
+  ReturnForeground(record_.hWnd, previous);
 }
