@@ -39,8 +39,12 @@ TEST(Geometry, DialogsAreCentredAndKeptInTheWorkArea) {
   p = CenteredPosition({-300, -200, -100, -100}, work, 400, 300);  // left/top
   EXPECT_EQ(0, p.x);
   EXPECT_EQ(0, p.y);
-  p = CenteredPosition({-3, -3, 3, 3}, work, 401, 301);  // odd sizes truncate toward zero
+  p = CenteredPosition({-3, -3, 3, 3}, work, 401, 301);
   EXPECT_EQ(0, p.x);
+  // Odd halves truncate toward zero: the middle of -5..0 is -2, not -3 as flooring gives.
+  p = CenteredPosition({-5, -7, 0, 0}, {-100, -100, 100, 100}, 3, 3);
+  EXPECT_EQ(-3, p.x);
+  EXPECT_EQ(-4, p.y);
   p = CenteredPosition({1000, 0, 1200, 760}, work, 2000, 1000);  // larger than the work area
   EXPECT_EQ(0, p.x);
   EXPECT_EQ(0, p.y);

@@ -23,13 +23,14 @@ TEST(NumericText, SplicingReplacesTheSelection) {
   EXPECT_EQ(L"1x", SpliceText(L"12", 1, 99, L"x"));  // a stale selection cannot overrun
 }
 
-TEST(NumericText, ValuesAreReadLikeTheCRuntimeButWrapInsteadOfFailing) {
+TEST(NumericText, ValuesAreReadLikeTheCRuntimeButSaturateInsteadOfWrapping) {
   EXPECT_EQ(0, ParseFieldValue(L""));
   EXPECT_EQ(7, ParseFieldValue(L"007"));
   EXPECT_EQ(-12, ParseFieldValue(L"  -12abc"));
   EXPECT_EQ(0, ParseFieldValue(L"abc"));
-  EXPECT_EQ(1, ParseFieldValue(L"4294967297"));  // 2^32 + 1
-  EXPECT_EQ(-2147483647 - 1, ParseFieldValue(L"2147483648"));
+  EXPECT_EQ(2147483647, ParseFieldValue(L"4294967311"));  // would wrap to 15
+  EXPECT_EQ(2147483647, ParseFieldValue(L"2147483648"));
+  EXPECT_EQ(-2147483647 - 1, ParseFieldValue(L"-99999999999"));
 }
 
 TEST(NumericText, StepsStayInRangeAndLeaveBoundsAlone) {
@@ -48,7 +49,12 @@ TEST(NumericText, FocusLossCorrection) {
   EXPECT_EQ(1, CorrectedFieldValue(L"0", kInterval, 15));
   EXPECT_EQ(60, CorrectedFieldValue(L"61", kInterval, 15));
   EXPECT_EQ(std::nullopt, CorrectedFieldValue(L"007", kInterval, 15));
-  EXPECT_EQ(60, CorrectedFieldValue(L"99999999999", kInterval, 15));  // wraps to a large value
+  EXPECT_EQ(60, CorrectedFieldValue(L"99999999999", kInterval, 15));
+  EXPECT_EQ(60, CorrectedFieldValue(L"4294967311", kInterval, 15));
+  // Text with anything but digits (Ctrl+Backspace's 0x7F, an input method) becomes its number.
+  EXPECT_EQ(12, CorrectedFieldValue(L"12\x7F", kInterval, 15));
+  EXPECT_EQ(3, CorrectedFieldValue(L"3\x7F" L"0", kInterval, 15));
+  EXPECT_EQ(1, CorrectedFieldValue(L"ab", kInterval, 15));
   EXPECT_EQ(60, ClampFieldValue(100, kInterval));
   EXPECT_EQ(1, ClampFieldValue(-3, kInterval));
 }

@@ -56,7 +56,7 @@ TEST(Dialogs, OptionsShowTheSettingsAndOkSavesWhatWasTyped) {
   EXPECT_EQ(L"70", Text(dialog, IDC_OPACITY));
   EXPECT_EQ(L"250", Text(dialog, IDC_TEXT_SIZE));
   EXPECT_EQ(BST_CHECKED, SendDlgItemMessageW(dialog, IDC_AUTO_BLOCK, BM_GETCHECK, 0, 0));
-  Sleep(800);  // let it paint before the picture is taken
+  UpdateWindow(dialog);  // painted before the picture is taken
   const std::wstring shot = SaveScreenshot(L"options");
   EXPECT_FALSE(ReadFileBytes(shot).empty());
 
@@ -65,7 +65,7 @@ TEST(Dialogs, OptionsShowTheSettingsAndOkSavesWhatWasTyped) {
   EXPECT_FALSE(app.FaderVisible());
   EXPECT_EQ(1, CountWindows(app.ProcessId(), L"Dusklamp Options"));
   app.Command(CMD_OPTIONS);
-  Sleep(300);
+  ASSERT_TRUE(app.Settle());
   EXPECT_EQ(1, CountWindows(app.ProcessId(), L"Dusklamp Options"));
 
   const HWND interval = GetDlgItem(dialog, IDC_INTERVAL);
@@ -98,9 +98,13 @@ TEST(Dialogs, AboutShowsTheVersionFromTheResourceAndOpensOnlyOnce) {
   EXPECT_EQ(L"Version 2.4.0  (Build 59)", Text(dialog, IDC_VERSION_TEXT));
   EXPECT_EQ(L"http://www.quillane.example", Text(dialog, IDC_WEBSITE_LINK));
   app.Command(CMD_ABOUT);
-  Sleep(300);
+  app.Command(CMD_OPTIONS);  // handled after the About command: its dialog marks the point
+  HWND options = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (options = FindProcessWindow(app.ProcessId(), L"#32770", L"Dusklamp Options")) != nullptr; }));
   EXPECT_EQ(1, CountWindows(app.ProcessId(), L"About Dusklamp"));
-  Sleep(800);
+  Close(options, IDCANCEL);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(options); }));
+  UpdateWindow(dialog);
   SaveScreenshot(L"about");
   Close(dialog, IDOK);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));

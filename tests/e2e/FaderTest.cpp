@@ -1,6 +1,7 @@
 // The Fader driven through the tray message and the menu commands of the running program.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <vector>
 
 #include "res/resource.h"
@@ -48,7 +49,7 @@ TEST(Fader, LeftPressTogglesOnceAndDoubleClickDoesNothing) {
   app.Tray(WM_LBUTTONDBLCLK);
   app.Tray(WM_RBUTTONDOWN);
   app.Tray(WM_LBUTTONDOWN, 999);  // another icon's callback is swallowed
-  Sleep(500);
+  ASSERT_TRUE(app.Settle());
   EXPECT_TRUE(app.FaderVisible());
   app.Tray(WM_LBUTTONDOWN);
   EXPECT_TRUE(WaitUntil([&] { return !app.FaderVisible(); }));
@@ -83,7 +84,7 @@ TEST(Fader, HideFaderHidesAtOnceAndShowFaderDoesNotRestart) {
   ASSERT_TRUE(WaitUntil([&] { return app.Alpha() > 10; }));
   const int before = app.Alpha();
   app.Command(CMD_SHOW_FADER);  // shown already: the running fade goes on
-  Sleep(300);
+  ASSERT_TRUE(app.Settle());
   EXPECT_GE(app.Alpha(), before);
   app.Command(CMD_HIDE_FADER);
   ASSERT_TRUE(WaitUntil([&] { return !app.FaderVisible(); }, 1000));
@@ -96,7 +97,7 @@ TEST(Fader, MenuMnemonicsReachTheMainWindow) {
   ASSERT_TRUE(app.Start());
   HWND menu = OpenMenu(app);
   ASSERT_NE(nullptr, menu);
-  Sleep(500);
+  UpdateWindow(menu);  // painted before the picture is taken
   SaveScreenshot(L"menu");
   PressMenuKey(menu, L'S');  // "&Show Fader" is offered while hidden
   ASSERT_TRUE(WaitUntil([&] { return app.FaderVisible(); }));
@@ -116,12 +117,16 @@ TEST(Fader, ScreenshotShowsTheTimeCentredOnTheOverlay) {
   ASSERT_TRUE(app.Start());
   app.Command(CMD_SHOW_FADER);
   ASSERT_TRUE(WaitUntil([&] { return app.FaderVisible(); }));
-  Sleep(1000);
-  const Screenshot shot(SaveScreenshot(L"fader"));
+  const RECT work = PrimaryWorkArea();
+  std::unique_ptr<Screenshot> taken;  // once the X server shows the painted overlay
+  ASSERT_TRUE(WaitUntil([&] {
+    taken = std::make_unique<Screenshot>(SaveScreenshot(L"fader"));
+    return taken->Width() > 0 && taken->At(work.left + 2, work.top + 2) == RGB(0, 0, 255);
+  }));
+  const Screenshot& shot = *taken;
   ASSERT_GT(shot.Width(), 0);
   const int width = shot.Width(), height = shot.Height();
   auto at = [&](int x, int y) { return shot.At(x, y); };
-  const RECT work = PrimaryWorkArea();
   EXPECT_EQ(RGB(0, 0, 255), at(work.left + 2, work.top + 2));
   EXPECT_EQ(RGB(0, 0, 255), at(work.right - 3, work.bottom - 3));
   long left = width, right = -1, top = height, bottom = -1, count = 0;

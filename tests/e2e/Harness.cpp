@@ -247,6 +247,16 @@ DWORD Dusklamp::WaitForExit(DWORD timeoutMs) {
 
 void Dusklamp::Command(UINT id) const { PostMessageW(window_, WM_COMMAND, id, 0); }
 
+bool Dusklamp::Settle() const {
+  Command(CMD_ABOUT);
+  HWND about = nullptr;
+  if (!WaitUntil([&] { return (about = FindProcessWindow(ProcessId(), L"#32770", L"About Dusklamp")) != nullptr; })) {
+    return false;
+  }
+  PostMessageW(about, WM_COMMAND, IDOK, 0);
+  return WaitUntil([&] { return !IsWindow(about); });
+}
+
 void Dusklamp::Tray(UINT mouseMessage, WPARAM iconId) const {
   static const UINT trayMessage = RegisterWindowMessageW(L"WM_TRAYICON");
   PostMessageW(window_, trayMessage, iconId, mouseMessage);

@@ -68,6 +68,10 @@ class Dusklamp {
   std::wstring SettingsPath() const { return folder_ + L"\\Settings.xml"; }
 
   void Command(UINT id) const;
+  // Returns once the program has handled everything posted to it before: posted messages are
+  // handled in order, so an About dialog opened after them marks the point. False after a
+  // generous limit.
+  bool Settle() const;
   // The tray icon's callback, as the shell sends it.
   void Tray(UINT mouseMessage, WPARAM iconId = 206) const;
   bool FaderVisible() const;

@@ -23,7 +23,7 @@ TEST(Startup, SecondCopyShowsTheHiddenFaderAndExitsWithZero) {
   EXPECT_TRUE(WaitUntil([&] { return app.FaderVisible(); }));
   // While the Fader shows, a further start posts nothing: the Fader stays.
   EXPECT_EQ(0u, app.StartSecondCopy());
-  Sleep(300);
+  ASSERT_TRUE(app.Settle());
   EXPECT_TRUE(app.FaderVisible());
   EXPECT_EQ(1u, app.Exit());
 }
@@ -31,7 +31,7 @@ TEST(Startup, SecondCopyShowsTheHiddenFaderAndExitsWithZero) {
 TEST(Startup, CommandLineAndShowCommandChangeNothing) {
   Dusklamp app;
   ASSERT_TRUE(app.Start(L"/show --fader maximised \"x y\"", SW_SHOWMAXIMIZED));
-  Sleep(500);
+  ASSERT_TRUE(app.Settle());
   EXPECT_FALSE(app.FaderVisible());
   EXPECT_FALSE(IsZoomed(app.Window()));
   EXPECT_EQ(1u, app.Exit());

@@ -33,7 +33,8 @@ TEST_F(MainWindowTest, AboutShowsVersionAndTheWholeLinkAndIsCentred) {
     GetWindowRect(dialog, &rect);
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
     EXPECT_NEAR((work.left + work.right) / 2, (rect.left + rect.right) / 2, 1);
-    Send(CmdAbout);  // brings the open one forward
+    EXPECT_TRUE(ReturnsWithin([&] { Send(CmdAbout); }))  // brings the open one forward
+        << "a second About command opened a second dialog";
     SendMessageW(dialog, WM_COMMAND, IDOK, 0);
     return true;
   });
@@ -41,4 +42,25 @@ TEST_F(MainWindowTest, AboutShowsVersionAndTheWholeLinkAndIsCentred) {
   ASSERT_NE(nullptr, found);
   EXPECT_GT(linkPixelsAtTheEnd, 0) << "the end of the link text is cut off";
   EXPECT_EQ(nullptr, aboutDialogWindow);
+}
+
+// However a dialog ends, its slot is cleared with its window.
+TEST_F(MainWindowTest, DialogSlotsAreClearedWhenTheirWindowsAreDestroyed) {
+  const struct {
+    UINT command;
+    const wchar_t* caption;
+    HWND& slot;
+  } dialogs[] = {{CmdAbout, L"About Dusklamp", aboutDialogWindow},
+                 {CmdOptions, L"Dusklamp Options", optionsDialogWindow}};
+  for (const auto& each : dialogs) {
+    HWND dialog = nullptr;
+    WhenModal([&] {
+      dialog = FindThreadDialog(each.caption);
+      if (dialog) DestroyWindow(dialog);
+      return dialog != nullptr;
+    });
+    Send(each.command);
+    ASSERT_NE(nullptr, dialog);
+    EXPECT_EQ(nullptr, each.slot);
+  }
 }

@@ -55,6 +55,22 @@ class ColorButtonTest : public testing::Test {
     UpdateWindow(host.hwnd());
     PumpMessages();
   }
+  // Releases the button at the point; true when that opened the colour dialog (then cancelled).
+  bool ReleaseOpensADialog(LPARAM point) {
+    bool dialogOpened = false;
+    WhenModal([&] {
+      const HWND dialog = FindThreadDialog(nullptr);
+      if (dialog) {
+        dialogOpened = true;
+        PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+      }
+      return dialog != nullptr;
+    });
+    SendMessageW(swatch, WM_LBUTTONUP, 0, point);
+    WhenModal(nullptr);
+    return dialogOpened;
+  }
+
   ControlHost host;
   ColorButton button;
   HWND swatch = nullptr;
@@ -98,20 +114,35 @@ TEST_F(ColorButtonTest, DraggingPicksTheScreenPixelAndAReleaseOutsideOpensNothin
   LPARAM posted = 0;
   ASSERT_TRUE(TakeChange(host.hwnd(), posted));
   EXPECT_EQ(LPARAM(RGB(10, 200, 30)), posted);
-  bool dialogOpened = false;
-  WhenModal([&] {
-    const HWND dialog = FindThreadDialog(nullptr);
-    if (dialog) {
-      dialogOpened = true;
-      PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-    }
-    return dialog != nullptr;
-  });
-  SendMessageW(swatch, WM_LBUTTONUP, 0, Point(over.x, over.y));
+  EXPECT_FALSE(ReleaseOpensADialog(Point(over.x, over.y)));
   EXPECT_EQ(nullptr, GetCapture());
-  EXPECT_FALSE(dialogOpened);
   EXPECT_EQ(RGB(10, 200, 30), ClientPixel(swatch, 10, 10));
-  WhenModal(nullptr);
+}
+
+TEST_F(ColorButtonTest, EscapeCancelsADragAndAPixelThatCannotBeReadChangesNothing) {
+  const ColourPatch patch(RGB(10, 200, 30), {600, 500, 700, 600});
+  PumpMessages();
+  button.SetColor(ArgbColor::FromRgb(1, 2, 3));
+  SendMessageW(swatch, WM_LBUTTONDOWN, MK_LBUTTON, Point(5, 5));
+  POINT nowhere{-30000, -30000};  // no pixel there: GetPixel fails
+  ScreenToClient(swatch, &nowhere);
+  SendMessageW(swatch, WM_MOUSEMOVE, MK_LBUTTON, Point(nowhere.x, nowhere.y));
+  EXPECT_EQ(RGB(1, 2, 3), button.GetColor().ToColorRef());
+  LPARAM posted = 0;
+  EXPECT_FALSE(TakeChange(host.hwnd(), posted));
+
+  POINT over{650, 550};
+  ScreenToClient(swatch, &over);
+  SendMessageW(swatch, WM_MOUSEMOVE, MK_LBUTTON, Point(over.x, over.y));
+  ASSERT_EQ(RGB(10, 200, 30), button.GetColor().ToColorRef());
+  ASSERT_EQ(swatch, GetFocus());  // so that the dialog hands it the keys of the drag
+  EXPECT_EQ(DLGC_WANTALLKEYS, SendMessageW(swatch, WM_GETDLGCODE, VK_ESCAPE, 0) & DLGC_WANTALLKEYS);
+  SendMessageW(swatch, WM_KEYDOWN, VK_ESCAPE, 0);
+  EXPECT_EQ(nullptr, GetCapture());
+  EXPECT_EQ(RGB(1, 2, 3), button.GetColor().ToColorRef());
+  ASSERT_TRUE(TakeChange(host.hwnd(), posted));
+  EXPECT_EQ(LPARAM(RGB(1, 2, 3)), posted);  // the parent hears of the colour put back
+  EXPECT_FALSE(ReleaseOpensADialog(Point(5, 5)));  // the end of the cancelled press
 }
 
 TEST_F(ColorButtonTest, AClickOpensTheColourDialogAtTheSwatchColour) {

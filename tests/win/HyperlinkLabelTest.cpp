@@ -87,6 +87,28 @@ TEST_F(HyperlinkLabelTest, LabelRectHoldsTheWholeTextAtTheLeft) {
   EXPECT_LE(r.right - r.left, size.cx + 2);
 }
 
+TEST_F(HyperlinkLabelTest, ANewFontMakesANewLinkFontAndLabelRect) {
+  Attach();
+  const RECT before = link.LabelRect();
+  LOGFONTW description{};
+  description.lfHeight = 24;
+  wcscpy(description.lfFaceName, L"Arial");
+  const HFONT larger = CreateFontIndirectW(&description);
+  SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(larger), TRUE);
+  EXPECT_EQ(larger, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+  const RECT after = link.LabelRect();
+  EXPECT_GT(after.bottom - after.top, before.bottom - before.top);
+  // Painted in the new font: the link colour reaches the lower rows of the larger text.
+  const COLORREF blue = RGB(0, 0, 255);
+  int lowRows = 0;
+  for (LONG y = before.bottom + 2; y < after.bottom; ++y) {
+    for (LONG x = after.left; x < after.right; ++x) lowRows += ClientPixel(label, x, y) == blue;
+  }
+  EXPECT_GT(lowRows, 0);
+  DestroyWindow(label);
+  DeleteObject(larger);
+}
+
 TEST_F(HyperlinkLabelTest, PaintsInTheLinkColourAndTheVisitedColourAfterASuccessfulOpen) {
   Attach();
   EXPECT_EQ(RGB(0, 0, 255), link.LinkColor());

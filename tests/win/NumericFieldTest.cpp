@@ -116,9 +116,13 @@ TEST_F(NumericFieldTest, LosingTheFocusCorrectsEmptyAndOutOfRangeEntries) {
   LoseFocus();
   EXPECT_EQ(L"007", Text());
   EXPECT_EQ(7, field.GetValue());
-  SetText(L"99999999999999999999");  // wraps to a value outside the range
+  SetText(L"4294967311");  // saturates instead of wrapping to 15
   LoseFocus();
   EXPECT_EQ(L"60", Text());
+  EXPECT_EQ(60, field.GetValue());
+  SetText(L"2\x7F" L"5");  // what Ctrl+Backspace leaves in a standard edit control
+  LoseFocus();
+  EXPECT_EQ(L"2", Text());
 }
 
 TEST_F(NumericFieldTest, SetValueClampsAndDestroyingTheEditDetachesTheField) {

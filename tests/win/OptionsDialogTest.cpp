@@ -127,7 +127,8 @@ TEST_F(OptionsDialogTest, ResetThenOkStoresTheDefaultsButKeepsTheFirstRunFlag) {
 TEST_F(OptionsDialogTest, ASecondOptionsCommandOpensNoSecondDialog) {
   int dialogs = 0;
   WithDialog([&](HWND dialog) {
-    Send(CmdOptions);  // returns at once: the open dialog is brought forward
+    EXPECT_TRUE(ReturnsWithin([&] { Send(CmdOptions); }))
+        << "a second Options command opened a second dialog";
     EnumThreadWindows(GetCurrentThreadId(), [](HWND each, LPARAM count) -> BOOL {
       if (TextOf(each) == L"Dusklamp Options") ++*reinterpret_cast<int*>(count);
       return TRUE;

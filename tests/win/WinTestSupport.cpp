@@ -85,6 +85,19 @@ void WhenModal(std::function<bool()> action) {
   });
 }
 
+bool ReturnsWithin(const std::function<void()>& action, DWORD timeoutMs) {
+  static bool expired;
+  expired = false;
+  const UINT_PTR timer = SetTimer(nullptr, 0, timeoutMs, [](HWND, UINT, UINT_PTR id, DWORD) {
+    KillTimer(nullptr, id);
+    expired = true;
+    CancelEverythingModal();
+  });
+  action();
+  KillTimer(nullptr, timer);
+  return !expired;
+}
+
 HWND FindThreadDialog(const wchar_t* caption) {
   struct Search {
     const wchar_t* caption;

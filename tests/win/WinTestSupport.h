@@ -29,6 +29,10 @@ struct FakeClock {
 // a failing test cannot hang.
 void WhenModal(std::function<bool()> action);
 
+// Runs `action` and says whether it returned within the limit; a modal loop that keeps it from
+// returning is ended when the limit has passed, so that a failing test cannot hang.
+bool ReturnsWithin(const std::function<void()>& action, DWORD timeoutMs = 5000);
+
 // The visible top-level window of this thread with the given caption, or the class "#32770".
 HWND FindThreadDialog(const wchar_t* caption);
 

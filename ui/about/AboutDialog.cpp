@@ -22,10 +22,12 @@ INT_PTR AboutDialog::OnMessage(UINT message, WPARAM wParam, LPARAM) {
       return TRUE;
     case WM_COMMAND:
       if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
-        slot_ = nullptr;
         EndDialog(hwnd(), LOWORD(wParam));
         return TRUE;
       }
+      return FALSE;
+    case WM_DESTROY:
+      slot_ = nullptr;  // however it closes: the slot never names a dead window
       return FALSE;
     default:
       return FALSE;

@@ -55,14 +55,7 @@ bool HyperlinkLabel::Attach(HWND control) {
     }
   }
   handCursor_ = LoadCursorW(nullptr, IDC_HAND);
-  if (isText_) {
-    normalFont_ = reinterpret_cast<HFONT>(SendMessageW(GetParent(control), WM_GETFONT, 0, 0));
-    if (!normalFont_) normalFont_ = static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
-    LOGFONTW font{};
-    GetObjectW(normalFont_, sizeof(font), &font);
-    font.lfUnderline = TRUE;
-    linkFont_.Reset(CreateFontIndirectW(&font));
-  }
+  if (isText_) UseFont(reinterpret_cast<HFONT>(SendMessageW(GetParent(control), WM_GETFONT, 0, 0)));
   tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
                              control, nullptr, nullptr, nullptr);
   if (!hasLabel_) {
@@ -94,6 +87,15 @@ void HyperlinkLabel::SetLabel(const std::wstring& label) {
   if (!control()) return;
   ComputeLabelRect();
   SetWindowTextW(control(), label_.c_str());
+}
+
+// The label's font and the underlined link font made from it.
+void HyperlinkLabel::UseFont(HFONT font) {
+  normalFont_ = font ? font : static_cast<HFONT>(GetStockObject(SYSTEM_FONT));
+  LOGFONTW description{};
+  GetObjectW(normalFont_, sizeof(description), &description);
+  description.lfUnderline = TRUE;
+  linkFont_.Reset(CreateFontIndirectW(&description));
 }
 
 void HyperlinkLabel::RegisterTool() {
@@ -247,7 +249,11 @@ LRESULT HyperlinkLabel::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       InvalidateRect(control(), nullptr, TRUE);
       break;
     case WM_SETFONT:
-      normalFont_ = reinterpret_cast<HFONT>(wParam);
+      if (!isText_) break;
+      // The link font, the text's rectangle and the tooltip's area all follow the new font.
+      UseFont(reinterpret_cast<HFONT>(wParam));
+      ComputeLabelRect();
+      RegisterTool();
       if (LOWORD(lParam)) {
         InvalidateRect(control(), nullptr, TRUE);
         UpdateWindow(control());

@@ -32,6 +32,7 @@ class HyperlinkLabel : public SubclassedControl {
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
+  void UseFont(HFONT font);
   void ReadBrowserColors();
   void ComputeLabelRect();
   void RegisterTool();

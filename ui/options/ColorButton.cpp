@@ -88,7 +88,20 @@ LRESULT ColorButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       SetCursor(LoadCursorW(nullptr, IDC_HAND));
       return 0;
     case WM_LBUTTONDOWN:
+      // The keys go to the swatch while it holds the mouse, so that Esc can cancel a drag.
+      colorBeforeDrag_ = color_;
+      dragCancelled_ = false;
+      focusBeforeDrag_ = SetFocus(control());
       SetCapture(control());
+      break;
+    case WM_GETDLGCODE:
+      if (GetCapture() == control()) return DLGC_WANTALLKEYS;
+      break;
+    case WM_KEYDOWN:
+      if (wParam == VK_ESCAPE && GetCapture() == control()) {
+        CancelDrag();
+        return 0;
+      }
       break;
     case WM_MOUSEMOVE:
       if (GetCapture() == control()) {
@@ -121,11 +134,26 @@ void ColorButton::OnDrag(LPARAM lParam) {
   }
   POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   ClientToScreen(control(), &point);
-  SetColor(PickColor(point));
+  if (const auto picked = PickColor(point)) SetColor(*picked);
+}
+
+// The user picked the wrong pixel: the swatch gets back the colour it had before the press.
+void ColorButton::CancelDrag() {
+  dragCancelled_ = true;
+  EndDrag();
+  SetColor(colorBeforeDrag_);
+  Changed(colorBeforeDrag_);
+}
+
+void ColorButton::EndDrag() {
+  if (GetCapture() == control()) ReleaseCapture();
+  if (focusBeforeDrag_ && IsWindow(focusBeforeDrag_)) SetFocus(focusBeforeDrag_);
+  focusBeforeDrag_ = nullptr;
 }
 
 void ColorButton::OnRelease(LPARAM lParam) {
-  if (GetCapture() == control()) ReleaseCapture();
+  EndDrag();
+  if (dragCancelled_) return;
   const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   RECT client;
   GetClientRect(control(), &client);
@@ -133,9 +161,11 @@ void ColorButton::OnRelease(LPARAM lParam) {
   if (PtInRect(&client, point) && PickColor(chosen)) SetColor(chosen);
 }
 
-ArgbColor ColorButton::PickColor(POINT screenPoint) {
+std::optional<ArgbColor> ColorButton::PickColor(POINT screenPoint) {
   const WindowDc screen(nullptr, true);
-  const ArgbColor color = ArgbColor::FromColorRef(GetPixel(screen.Get(), screenPoint.x, screenPoint.y));
+  const COLORREF pixel = GetPixel(screen.Get(), screenPoint.x, screenPoint.y);
+  if (pixel == CLR_INVALID) return std::nullopt;  // off the screen: not white
+  const ArgbColor color = ArgbColor::FromColorRef(pixel);
   Changed(color);
   return color;
 }

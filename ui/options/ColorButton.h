@@ -4,6 +4,8 @@
 // posts WM_COLORBUTTON_CHANGED to its parent.
 #include <windows.h>
 
+#include <optional>
+
 #include "settings/ArgbColor.h"
 #include "ui/Subclass.h"
 
@@ -27,11 +29,16 @@ class ColorButton : public SubclassedControl {
   void OnPaint(HDC given);
   void OnRelease(LPARAM lParam);
   void OnDrag(LPARAM lParam);
-  // The colour of a screen pixel, announced to the parent.
-  ArgbColor PickColor(POINT screenPoint);
+  void CancelDrag();
+  void EndDrag();
+  // The colour of a screen pixel, announced to the parent; nothing where none can be read.
+  std::optional<ArgbColor> PickColor(POINT screenPoint);
   // The colour dialog; true with the confirmed colour, which is announced to the parent.
   bool PickColor(ArgbColor& chosen);
   void Changed(ArgbColor color);
 
   ArgbColor color_ = ArgbColor::FromRgb(255, 255, 255);
+  ArgbColor colorBeforeDrag_ = ArgbColor::FromRgb(255, 255, 255);
+  bool dragCancelled_ = false;
+  HWND focusBeforeDrag_ = nullptr;
 };

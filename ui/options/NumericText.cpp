@@ -1,11 +1,11 @@
 #include "ui/options/NumericText.h"
 
 #include <climits>
-#include <cstdint>
+
+#include "settings/IntegerText.h"
 
 namespace {
 
-bool IsBlank(wchar_t c) { return c == L' ' || (c >= L'\t' && c <= L'\r'); }
 bool IsDigit(wchar_t c) { return c >= L'0' && c <= L'9'; }
 
 }  // namespace
@@ -17,16 +17,7 @@ bool IsAcceptableText(const std::wstring& text) {
   return true;
 }
 
-int ParseFieldValue(const std::wstring& text) {
-  size_t i = 0;
-  while (i < text.size() && IsBlank(text[i])) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == L'+' || text[i] == L'-')) negative = text[i++] == L'-';
-  uint32_t value = 0;
-  for (; i < text.size() && IsDigit(text[i]); ++i) value = value * 10u + uint32_t(text[i] - L'0');
-  if (negative) value = 0u - value;
-  return int32_t(value);
-}
+int ParseFieldValue(const std::wstring& text) { return ParseLeadingInt(text).value_or(0); }
 
 std::wstring SpliceText(const std::wstring& text, size_t start, size_t end,
                         const std::wstring& insert) {
@@ -59,6 +50,8 @@ std::optional<int> CorrectedFieldValue(const std::wstring& text, NumericRange ra
                                        int defaultValue) {
   if (text.empty()) return defaultValue;
   const int value = ParseFieldValue(text);
+  // What the field shows is what OK stores: text that holds anything but digits is rewritten.
+  if (!IsAcceptableText(text)) return ClampFieldValue(value, range);
   if (value < range.minValue) return range.minValue;
   if (value > range.maxValue) return range.maxValue;
   return std::nullopt;

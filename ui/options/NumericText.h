@@ -1,5 +1,5 @@
 #pragma once
-// The text rules of a numeric entry field: digits only, read with wrap-around, stepped by one.
+// The text rules of a numeric entry field: digits only, read with saturation, stepped by one.
 #include <optional>
 #include <string>
 
@@ -12,7 +12,7 @@ struct NumericRange {
 bool IsAcceptableText(const std::wstring& text);
 
 // White space, an optional sign, then digits up to the first other character; no digits gives 0.
-// A number too large for 32 bits wraps modulo 2^32.
+// A number too large for 32 bits gives the nearest 32-bit value, as the settings loader reads it.
 int ParseFieldValue(const std::wstring& text);
 
 // The text after replacing the selection [start, end) by `insert`.
@@ -27,6 +27,7 @@ std::optional<int> StepUpValue(int value, NumericRange range);
 std::optional<int> StepDownValue(int value, NumericRange range);
 
 // The correction on focus loss: an empty field takes the default, an out-of-range value the
-// nearer bound; nothing for text that stays as typed.
+// nearer bound, text with anything but digits the number it reads as; nothing for text that
+// stays as typed.
 std::optional<int> CorrectedFieldValue(const std::wstring& text, NumericRange range,
                                        int defaultValue);

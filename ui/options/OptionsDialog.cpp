@@ -25,6 +25,9 @@ INT_PTR OptionsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM) {
         default:
           return FALSE;
       }
+    case WM_DESTROY:
+      slot_ = nullptr;  // however it closes: the slot never names a dead window
+      return FALSE;
     default:
       return FALSE;
   }
@@ -88,6 +91,5 @@ void OptionsDialog::OnCloseCommand(UINT id) {
     for (NumericField* field : {&interval_, &duration_, &opacity_, &textSize_}) field->Validate();
     ReadFromControls();
   }
-  slot_ = nullptr;
   EndDialog(hwnd(), INT_PTR(id));
 }
