@@ -30,7 +30,6 @@ void OpenAndClose(const Dusklamp& app, UINT command, const wchar_t* caption, int
   app.Command(command);
   HWND dialog = nullptr;
   ASSERT_TRUE(WaitUntil([&] { return (dialog = FindProcessWindow(app.ProcessId(), L"#32770", caption)) != nullptr; }, 3000));
-  Sleep(30);
   PostMessageW(dialog, WM_COMMAND, button, 0);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 3000));
 }
@@ -93,14 +92,14 @@ TEST(Leaks, GdiObjectCountReturnsToItsBaseline) {
   // Every path many times: Wine fills its caches for the owned dialogs over the first few dozen.
   Everything(app, 41);
   ASSERT_FALSE(HasFatalFailure());
-  Sleep(300);
+  ASSERT_TRUE(app.Settle());  // everything asked for so far is done
   const long baseline = LiveGdiObjects(trace);
   ASSERT_GT(baseline, 0) << "no GDI trace: the count would prove nothing";
   const DWORD baseHandles = Handles(app.ProcessId());
   ASSERT_GT(baseHandles, 0u) << "no handle count: it would prove nothing";
   Everything(app, 100);
   ASSERT_FALSE(HasFatalFailure());
-  Sleep(300);
+  ASSERT_TRUE(app.Settle());  // everything asked for so far is done
   const long after = LiveGdiObjects(trace);
   EXPECT_LE(after, baseline) << "baseline " << baseline << ", after " << after;
   EXPECT_LE(Handles(app.ProcessId()), baseHandles);
