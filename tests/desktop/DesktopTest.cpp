@@ -76,7 +76,7 @@ class Desktop : public testing::Test {
 // Fades that reach their hold within seconds and hold it for a few more.
 class BlendedDesktop : public Desktop {
  protected:
-  int FadeDuration() const override { return 12; }
+  int FadeDuration() const override { return 20; }
 };
 
 }  // namespace
