@@ -10,22 +10,6 @@ RECT PrimaryMonitor() {
   return info.rcMonitor;
 }
 
-// A plain popup window at the given place, made the foreground window.
-HWND ForegroundWindowAt(const RECT& rect) {
-  WNDCLASSW windowClass{};
-  windowClass.lpfnWndProc = DefWindowProcW;
-  windowClass.hInstance = GetModuleHandleW(nullptr);
-  windowClass.lpszClassName = L"FullScreenProgram";
-  RegisterClassW(&windowClass);
-  const HWND window = CreateWindowExW(0, L"FullScreenProgram", L"game", WS_POPUP | WS_VISIBLE,
-                                      rect.left, rect.top, rect.right - rect.left,
-                                      rect.bottom - rect.top, nullptr, nullptr,
-                                      GetModuleHandleW(nullptr), nullptr);
-  SetForegroundWindow(window);
-  PumpUntil([&] { return GetForegroundWindow() == window; }, 2000);
-  return window;
-}
-
 }  // namespace
 
 TEST_F(MainWindowTest, FullScreenForegroundProgramBlocksShowsWhileBlockingIsOn) {

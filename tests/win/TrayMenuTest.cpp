@@ -97,21 +97,10 @@ TEST_F(TrayMenuTest, RightButtonDownOpensNothing) {
 
 namespace {
 
-// A plain window of the user's, made the foreground window, as a text editor would be.
+// A window of the user's, made the foreground window, as a text editor would be.
 struct UserWindow {
-  UserWindow() {
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = DefWindowProcW;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = L"UserWork";
-    RegisterClassW(&windowClass);
-    window = CreateWindowExW(0, L"UserWork", L"work", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 300,
-                             200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    SetForegroundWindow(window);
-    PumpUntil([&] { return GetForegroundWindow() == window; }, 2000);
-  }
+  HWND window = ForegroundWindowAt({40, 40, 340, 240});
   ~UserWindow() { DestroyWindow(window); }
-  HWND window;
 };
 
 }  // namespace

@@ -38,6 +38,21 @@ void DropQuitMessage() {
   }
 }
 
+HWND ForegroundWindowAt(const RECT& rect) {
+  WNDCLASSW windowClass{};
+  windowClass.lpfnWndProc = DefWindowProcW;
+  windowClass.hInstance = GetModuleHandleW(nullptr);
+  windowClass.lpszClassName = L"ForegroundProgram";
+  RegisterClassW(&windowClass);
+  const HWND window = CreateWindowExW(0, L"ForegroundProgram", L"program", WS_POPUP | WS_VISIBLE,
+                                      rect.left, rect.top, rect.right - rect.left,
+                                      rect.bottom - rect.top, nullptr, nullptr,
+                                      GetModuleHandleW(nullptr), nullptr);
+  SetForegroundWindow(window);
+  PumpUntil([&] { return GetForegroundWindow() == window; }, 2000);
+  return window;
+}
+
 SYSTEMTIME FakeClock::now = {2026, 12, 2, 8, 10, 0, 0, 0};
 
 namespace {

@@ -16,6 +16,9 @@ bool PumpUntil(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
 // The main window's quit message would end the next modal loop: drop it.
 void DropQuitMessage();
 
+// A plain popup window of this thread at the given place, made the foreground window.
+HWND ForegroundWindowAt(const RECT& rect);
+
 // A local clock the tests set by hand.
 struct FakeClock {
   FakeClock();
