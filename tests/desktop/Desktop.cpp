@@ -9,9 +9,16 @@
 
 // This thread keeps dispatching its messages meanwhile: input for its own windows must not wait.
 void Xdo(const std::wstring& arguments) {
-  const HANDLE process = StartUnix(L"/usr/bin/xdotool " + arguments, true);
+  // start.exe can return before the Unix program has ended; a second xdotool started then would
+  // interleave its events with this one's, so the shell leaves a mark once xdotool is done.
+  static const std::wstring folder = FreshFolder(L"xdo");
+  static int calls = 0;
+  const std::wstring done = folder + L"\\done-" + std::to_wstring(++calls);
+  const HANDLE process = StartUnix(L"/bin/sh -c \"/usr/bin/xdotool " + arguments + L"; : >'" +
+                                       UnixPath(done) + L"'\"",
+                                   true);
   if (!process) return;
-  PumpUntil([&] { return WaitForSingleObject(process, 0) == WAIT_OBJECT_0; }, 30000);
+  PumpUntil([&] { return FileExists(done); }, 30000);
   CloseHandle(process);
 }
 
@@ -21,7 +28,7 @@ void ClickAt(POINT point, int button) {
 }
 
 void GiveXFocus(const std::wstring& title) {
-  Xdo(L"search --onlyvisible --name \"^" + title + L"$\" windowfocus");
+  Xdo(L"search --onlyvisible --name '^" + title + L"$' windowfocus");
 }
 
 void UserWindow::ClickToFocus() const {

@@ -14,6 +14,14 @@ namespace {
 constexpr COLORREF kPaper = RGB(255, 255, 255);
 constexpr COLORREF kPatch = RGB(200, 40, 120);
 
+// Asked of the control itself: GetWindowText reads only a caption across processes.
+std::wstring TextOf(HWND control) {
+  wchar_t text[64] = {};
+  DWORD_PTR copied = 0;
+  SendMessageTimeoutW(control, WM_GETTEXT, 64, LPARAM(text), SMTO_ABORTIFHUNG, 5000, &copied);
+  return text;
+}
+
 std::string SettingsWith(int duration, int maxOpacity) {
   return "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\n"
          "<DusklampSettings version=\"1.0\" xmlns=\"http://www.quillane.example/dusklamp/xmlns/settings\">\n"
@@ -96,12 +104,14 @@ TEST_F(BlendedDesktop, TheShownFaderIsBlendedWithTheWindowBeneathAtItsOpacity) {
   ClickAt(CentreOf(GetDlgItem(options, IDC_OPACITY)));
   PressKeys(L"End shift+Home");
   TypeText(L"40");
+  EXPECT_TRUE(PumpUntil([&] { return TextOf(GetDlgItem(options, IDC_OPACITY)) == L"40"; }));
   const POINT swatch = CentreOf(GetDlgItem(options, IDC_OVERLAY_COLOR));
   const POINT patch = user.Patch();
   Xdo(L"mousemove " + std::to_wstring(swatch.x) + L" " + std::to_wstring(swatch.y) +
       L" mousedown 1 mousemove " + std::to_wstring(patch.x - 5) + L" " +
       std::to_wstring(patch.y - 5) + L" mousemove " + std::to_wstring(patch.x) + L" " +
       std::to_wstring(patch.y) + L" mouseup 1");
+  EXPECT_TRUE(ScreenShows(swatch, kPatch, L"desktop-options-picked"));
   ClickAt(CentreOf(GetDlgItem(options, IDOK)));
   std::string saved;  // written once the dialog has gone
   EXPECT_TRUE(PumpUntil([&] {
