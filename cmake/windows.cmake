@@ -32,6 +32,7 @@ set(SHELL_SOURCES
   ui/Window.cpp
   ui/Subclass.cpp
   ui/Dialog.cpp
+  ui/Dpi.cpp
   ui/main/DialogSlots.cpp
   ui/main/Foreground.cpp
   ui/main/MainWindow.cpp

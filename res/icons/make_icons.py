@@ -11,6 +11,9 @@ import struct
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 SUPER = 4  # samples per pixel side, for smooth edges
+# The small-icon sizes at 100, 125, 150, 200, 250 and 300 percent, each drawn for its own size
+# rather than scaled by the system from another.
+SIZES = (16, 20, 24, 32, 40, 48)
 
 
 def coverage(size, inside):
@@ -100,9 +103,9 @@ def main():
     lamp = dict(face=(32, 64, 200), rim=(250, 210, 90), hands=(255, 255, 255))
     grey = dict(face=(120, 120, 128), rim=(200, 200, 200), hands=(255, 255, 255))
     icons = {
-        'IconMain.ico': [clock(16, **lamp), clock(32, **lamp)],
-        'IconAutoFadeOn.ico': [with_dot(clock(16, **lamp), 16, (40, 190, 60))],
-        'IconAutoFadeOff.ico': [with_cross(clock(16, **grey), 16)],
+        'IconMain.ico': [clock(size, **lamp) for size in SIZES],
+        'IconAutoFadeOn.ico': [with_dot(clock(size, **lamp), size, (40, 190, 60)) for size in SIZES],
+        'IconAutoFadeOff.ico': [with_cross(clock(size, **grey), size) for size in SIZES],
     }
     for name, images in icons.items():
         with open(os.path.join(HERE, name), 'wb') as f:

@@ -49,3 +49,11 @@ TEST(Geometry, DialogsAreCentredAndKeptInTheWorkArea) {
   EXPECT_EQ(0, p.x);
   EXPECT_EQ(0, p.y);
 }
+
+TEST(Geometry, LengthsAt96DpiScaleToTheNearestPixel) {
+  EXPECT_EQ(250, ScaleForDpi(250, 96));
+  EXPECT_EQ(375, ScaleForDpi(250, 144));
+  EXPECT_EQ(1800, ScaleForDpi(900, 192));
+  EXPECT_EQ(13, ScaleForDpi(10, 120));  // 12.5
+  EXPECT_EQ(12, ScaleForDpi(10, 119));  // 12.39
+}

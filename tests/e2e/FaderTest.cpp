@@ -1,6 +1,7 @@
 // The Fader driven through the tray message and the menu commands of the running program.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -36,6 +37,38 @@ HWND OpenMenu(const Dusklamp& app) {
 void PressMenuKey(HWND menu, wchar_t key) {
   PostMessageW(menu, WM_KEYDOWN, key, 0);
   PostMessageW(menu, WM_KEYUP, key, 0xC0000000);
+}
+
+// The height of the ink of the digits in bold Arial of the given cell height.
+int DigitHeight(int cellHeight) {
+  const HDC dc = CreateCompatibleDC(nullptr);
+  BITMAPINFO format{};
+  format.bmiHeader = {sizeof(BITMAPINFOHEADER), 2 * cellHeight, -cellHeight, 1, 32, BI_RGB};
+  void* bits = nullptr;
+  const HBITMAP bitmap = CreateDIBSection(dc, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+  const HGDIOBJ oldBitmap = SelectObject(dc, bitmap);
+  const HFONT font = CreateFontW(cellHeight, 0, 0, 0, FW_BOLD, 0, 0, 0, DEFAULT_CHARSET, 0, 0,
+                                 ANTIALIASED_QUALITY, 0, L"Arial");
+  const HGDIOBJ oldFont = SelectObject(dc, font);
+  RECT all{0, 0, 2 * cellHeight, cellHeight};
+  FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  SetTextColor(dc, RGB(255, 255, 255));
+  SetBkMode(dc, TRANSPARENT);
+  TextOutW(dc, 0, 0, L"0123456789", 10);
+  GdiFlush();
+  int top = cellHeight, bottom = -1;
+  const auto* pixels = static_cast<const DWORD*>(bits);
+  for (int y = 0; y < cellHeight; ++y) {
+    for (int x = 0; x < 2 * cellHeight; ++x) {
+      if ((pixels[y * 2 * cellHeight + x] & 0xFFFFFF) == 0xFFFFFF) top = std::min(top, y), bottom = y;
+    }
+  }
+  SelectObject(dc, oldFont);
+  SelectObject(dc, oldBitmap);
+  DeleteObject(font);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  return bottom - top + 1;
 }
 
 }  // namespace
@@ -144,6 +177,9 @@ TEST(Fader, ScreenshotShowsTheTimeCentredOnTheOverlay) {
   EXPECT_NEAR(centreX, (left + right) / 2, 20);
   EXPECT_NEAR(centreY, (top + bottom) / 2, 40);
   EXPECT_GT(right - left, 400);  // five characters of a 250-pixel bold face
-  EXPECT_GT(bottom - top, 120);
+  // The size is kept at any scale: the digits are as tall as those of a 250-pixel face at
+  // 96 DPI, times the scale (1.5 at 144 DPI), so they look as large as they did, only sharper.
+  const double scale = DisplayDpi() / 96.0;
+  EXPECT_NEAR(DigitHeight(250) * scale, double(bottom - top + 1), DigitHeight(250) * scale * 0.04);
   EXPECT_EQ(1u, app.Exit());
 }

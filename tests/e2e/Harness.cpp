@@ -112,6 +112,15 @@ bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
   return true;
 }
 
+int DisplayDpi() {
+  DWORD dpi = 0, size = sizeof(dpi);
+  if (RegGetValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", RRF_RT_REG_DWORD,
+                   nullptr, &dpi, &size) != ERROR_SUCCESS || dpi == 0) {
+    return 96;
+  }
+  return int(dpi);
+}
+
 // The X server's own picture of the screen: Wine's screen device context does not hold what
 // other processes drew, so ImageMagick reads the display the tests run on.
 std::wstring SaveScreenshot(const std::wstring& name) {
@@ -120,7 +129,8 @@ std::wstring SaveScreenshot(const std::wstring& name) {
   PathRemoveFileSpecW(build);
   const std::wstring folder = std::wstring(build) + L"\\screenshots";
   CreateDirectoryW(folder.c_str(), nullptr);
-  const std::wstring path = folder + L"\\" + name + L".bmp";
+  const std::wstring suffix = DisplayDpi() == 96 ? L"" : L"-" + std::to_wstring(DisplayDpi());
+  const std::wstring path = folder + L"\\" + name + suffix + L".bmp";
   DeleteFileW(path.c_str());
   RunUnix(L"/usr/bin/import -window root bmp3:" + UnixPath(path), true);
   WaitUntil([&] { return FileExists(path); }, 10000);

@@ -25,7 +25,11 @@ HANDLE StartUnix(const std::wstring& command, bool wait);
 // Polls until the condition holds; false after the timeout.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 15000);
 
-// Saves the whole screen as a BMP under build/win/screenshots and returns its path.
+// The scale the Wine prefix runs at: 96, or what tests/dpi/at-log-pixels set.
+int DisplayDpi();
+
+// Saves the whole screen as a BMP under build/win/screenshots and returns its path; on a scaled
+// display the name ends in its DPI ("options-144").
 std::wstring SaveScreenshot(const std::wstring& name);
 
 // The pixels of a saved screenshot, rows from the top.

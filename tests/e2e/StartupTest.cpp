@@ -1,6 +1,8 @@
 // A start, a second start, the command line and Exit, seen from outside the program.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "res/resource.h"
 #include "tests/e2e/Harness.h"
 
@@ -43,4 +45,39 @@ TEST(Startup, ExitEndsWithOneAndRemovesTheWindow) {
   const HWND window = app.Window();
   EXPECT_EQ(1u, app.Exit());
   EXPECT_FALSE(IsWindow(window));
+}
+
+// Sharp on scaled displays, with the common controls of version 6: what the executable's
+// manifest asks of the system.
+TEST(Startup, TheManifestAsksForPerMonitorScalingAndCommonControls6) {
+  const HMODULE exe = LoadLibraryExW(BuiltDusklamp().c_str(), nullptr,
+                                     LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+  ASSERT_NE(nullptr, exe);
+  const HRSRC found = FindResourceW(exe, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(24));  // RT_MANIFEST
+  ASSERT_NE(nullptr, found);
+  const auto* bytes = static_cast<const char*>(LockResource(LoadResource(exe, found)));
+  const std::string manifest(bytes, SizeofResource(exe, found));
+  FreeLibrary(exe);
+  for (const char* entry :
+       {"<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/WindowsSettings\">PerMonitorV2, PerMonitor</dpiAwareness>",
+        "<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/WindowsSettings\">true/pm</dpiAware>",
+        "name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\"",
+        "<application xmlns=\"urn:schemas-microsoft-com:asm.v3\">"}) {
+    EXPECT_NE(std::string::npos, manifest.find(entry)) << entry;
+  }
+
+  // And the system grants it: the running program is per-monitor aware (Windows 10 1703 and
+  // later give version 2; this Wine gives version 1, the manifest's second choice).
+  using ContextOfWindow = DPI_AWARENESS_CONTEXT(WINAPI*)(HWND);
+  using AwarenessOf = int(WINAPI*)(DPI_AWARENESS_CONTEXT);
+  const HMODULE user32 = GetModuleHandleW(L"user32.dll");
+  const auto contextOf = reinterpret_cast<ContextOfWindow>(
+      reinterpret_cast<void (*)()>(GetProcAddress(user32, "GetWindowDpiAwarenessContext")));
+  const auto awarenessOf = reinterpret_cast<AwarenessOf>(
+      reinterpret_cast<void (*)()>(GetProcAddress(user32, "GetAwarenessFromDpiAwarenessContext")));
+  ASSERT_TRUE(contextOf && awarenessOf);
+  Dusklamp app;
+  ASSERT_TRUE(app.Start());
+  EXPECT_EQ(2, awarenessOf(contextOf(app.Window())));  // DPI_AWARENESS_PER_MONITOR_AWARE
+  EXPECT_EQ(1u, app.Exit());
 }

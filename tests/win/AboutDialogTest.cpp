@@ -8,9 +8,36 @@ TEST(VersionResource, ReadsTheProductVersionOfThisProgram) {
   EXPECT_EQ(L"Version 2.4.0  (Build 59)", ReadVersionText());
 }
 
+namespace {
+
+// The rightmost column of link-coloured pixels, as the label draws itself or as the same text
+// drawn by hand in the same font and the same kind of device context.
+LONG LinkInkEnd(HWND link, bool byTheLabel) {
+  ClientCanvas canvas(link);
+  FillRect(canvas.dc, &canvas.rect, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+  if (byTheLabel) {
+    canvas.PrintClient();
+  } else {
+    const HGDIOBJ oldFont = SelectObject(canvas.dc, reinterpret_cast<HFONT>(SendMessageW(link, WM_GETFONT, 0, 0)));
+    SetTextColor(canvas.dc, RGB(0, 0, 255));
+    SetBkMode(canvas.dc, TRANSPARENT);
+    DrawTextW(canvas.dc, L"http://www.quillane.example", -1, &canvas.rect, DT_LEFT | DT_WORDBREAK);
+    SelectObject(canvas.dc, oldFont);
+  }
+  LONG end = -1;
+  for (LONG y = 0; y < canvas.rect.bottom; ++y) {
+    for (LONG x = end + 1; x < canvas.rect.right; ++x) {
+      if (IsLinkBlue(GetPixel(canvas.dc, x, y))) end = x;
+    }
+  }
+  return end;
+}
+
+}  // namespace
+
 TEST_F(MainWindowTest, AboutShowsVersionAndTheWholeLinkAndIsCentred) {
   HWND found = nullptr;
-  int linkPixelsAtTheEnd = 0;
+  LONG linkEnd = -1, handEnd = -1;
   WhenModal([&] {
     const HWND dialog = FindThreadDialog(L"About Dusklamp");
     if (!dialog) return false;
@@ -18,17 +45,8 @@ TEST_F(MainWindowTest, AboutShowsVersionAndTheWholeLinkAndIsCentred) {
     EXPECT_EQ(dialog, aboutDialogWindow);
     EXPECT_EQ(L"Version 2.4.0  (Build 59)", TextOf(GetDlgItem(dialog, IDC_VERSION_TEXT)));
     const HWND link = GetDlgItem(dialog, IDC_WEBSITE_LINK);
-    const HDC dc = GetDC(link);
-    const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(link, WM_GETFONT, 0, 0)));
-    SIZE size{};
-    GetTextExtentPoint32W(dc, L"http://www.quillane.example", 27, &size);
-    SelectObject(dc, old);
-    ReleaseDC(link, dc);
-    RECT client;
-    GetClientRect(link, &client);
-    for (LONG y = 0; y < client.bottom; ++y) {
-      for (LONG x = size.cx - 5; x < size.cx; ++x) linkPixelsAtTheEnd += ClientPixel(link, x, y) == RGB(0, 0, 255);
-    }
+    linkEnd = LinkInkEnd(link, true);
+    handEnd = LinkInkEnd(link, false);
     RECT rect, work;
     GetWindowRect(dialog, &rect);
     SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
@@ -40,7 +58,8 @@ TEST_F(MainWindowTest, AboutShowsVersionAndTheWholeLinkAndIsCentred) {
   });
   Send(CmdAbout);
   ASSERT_NE(nullptr, found);
-  EXPECT_GT(linkPixelsAtTheEnd, 0) << "the end of the link text is cut off";
+  EXPECT_GT(handEnd, 0);
+  EXPECT_NEAR(handEnd, linkEnd, 1) << "the end of the link text is cut off";
   EXPECT_EQ(nullptr, aboutDialogWindow);
 }
 

@@ -1,6 +1,8 @@
 // The colour swatch on a real static control: drawing, the eyedropper and the colour dialog.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "tests/win/ControlHost.h"
 #include "tests/win/WinTestSupport.h"
 #include "ui/options/ColorButton.h"
@@ -11,14 +13,15 @@ namespace {
 class ColourPatch {
  public:
   ColourPatch(COLORREF color, RECT rect) : brush_(CreateSolidBrush(color)) {
+    const std::wstring name = L"ColourPatch" + std::to_wstring(color);  // a class per colour
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = DefWindowProcW;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.hbrBackground = brush_;
-    windowClass.lpszClassName = L"ColourPatch";
-    UnregisterClassW(L"ColourPatch", GetModuleHandleW(nullptr));
+    windowClass.lpszClassName = name.c_str();
+    UnregisterClassW(name.c_str(), GetModuleHandleW(nullptr));
     RegisterClassW(&windowClass);
-    window_ = CreateWindowExW(WS_EX_TOPMOST, L"ColourPatch", L"", WS_POPUP | WS_VISIBLE, rect.left,
+    window_ = CreateWindowExW(WS_EX_TOPMOST, name.c_str(), L"", WS_POPUP | WS_VISIBLE, rect.left,
                               rect.top, rect.right - rect.left, rect.bottom - rect.top, nullptr,
                               nullptr, GetModuleHandleW(nullptr), nullptr);
     UpdateWindow(window_);
@@ -102,7 +105,8 @@ TEST_F(ColorButtonTest, TheCursorOverTheSwatchIsAHand) {
 }
 
 TEST_F(ColorButtonTest, DraggingPicksTheScreenPixelAndAReleaseOutsideOpensNothing) {
-  const ColourPatch patch(RGB(10, 200, 30), {600, 500, 700, 600});
+  const ColourPatch around(RGB(200, 10, 30), {600, 500, 700, 600});
+  const ColourPatch patch(RGB(10, 200, 30), {650, 550, 651, 551});  // the one pixel under the pointer
   PumpMessages();
   SendMessageW(swatch, WM_LBUTTONDOWN, MK_LBUTTON, Point(5, 5));
   ASSERT_EQ(swatch, GetCapture());

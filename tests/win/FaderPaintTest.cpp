@@ -49,12 +49,13 @@ TEST_F(MainWindowTest, PaintFillsTheOverlayColourAndCentresTheTimeText) {
   EXPECT_EQ(RGB(0x10, 0x20, 0x30), GetPixel(painted.dc, 1, 1));
   EXPECT_EQ(RGB(0x10, 0x20, 0x30), GetPixel(painted.dc, painted.rect.right - 2, painted.rect.bottom - 2));
 
-  // The same text drawn by hand, centred in bold Arial of 250 pixels, gives the same picture.
+  // The same text drawn by hand, centred in bold Arial of 250 pixels at 96 DPI (375 at 144),
+  // gives the same picture.
   Canvas expected(hwnd);
   SetBkColor(expected.dc, RGB(0x10, 0x20, 0x30));
   ExtTextOutW(expected.dc, 0, 0, ETO_OPAQUE, &expected.rect, L"", 0, nullptr);
   LOGFONTW font{};
-  font.lfHeight = 250;
+  font.lfHeight = MulDiv(250, GetDeviceCaps(expected.dc, LOGPIXELSY), 96);
   font.lfWeight = FW_BOLD;
   wcscpy(font.lfFaceName, L"Arial");
   font.lfQuality = ANTIALIASED_QUALITY;
@@ -123,6 +124,13 @@ TEST(TimeFont, OneFontPerSizeAndTheOldOneIsDeleted) {
   EXPECT_EQ(0u, GetObjectType(first));  // deleted
   GetObjectW(GetTimeFont(3), sizeof(described), &described);
   EXPECT_EQ(10, described.lfHeight);
+  // The size keeps its meaning on a scaled display: the cache holds the height at that scale.
+  const HFONT scaled = GetTimeFont(900, 144);
+  GetObjectW(scaled, sizeof(described), &described);
+  EXPECT_EQ(1350, described.lfHeight);
+  EXPECT_EQ(scaled, GetTimeFont(900, 144));
+  GetObjectW(GetTimeFont(900), sizeof(described), &described);
+  EXPECT_EQ(900, described.lfHeight);
 }
 
 TEST(DcAttributeScope, RestoresWhatItReplaced) {

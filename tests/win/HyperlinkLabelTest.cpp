@@ -91,7 +91,7 @@ TEST_F(HyperlinkLabelTest, ANewFontMakesANewLinkFontAndLabelRect) {
   Attach();
   const RECT before = link.LabelRect();
   LOGFONTW description{};
-  description.lfHeight = 24;
+  description.lfHeight = 2 * (before.bottom - before.top);
   wcscpy(description.lfFaceName, L"Arial");
   const HFONT larger = CreateFontIndirectW(&description);
   SendMessageW(label, WM_SETFONT, reinterpret_cast<WPARAM>(larger), TRUE);
@@ -99,10 +99,9 @@ TEST_F(HyperlinkLabelTest, ANewFontMakesANewLinkFontAndLabelRect) {
   const RECT after = link.LabelRect();
   EXPECT_GT(after.bottom - after.top, before.bottom - before.top);
   // Painted in the new font: the link colour reaches the lower rows of the larger text.
-  const COLORREF blue = RGB(0, 0, 255);
   int lowRows = 0;
   for (LONG y = before.bottom + 2; y < after.bottom; ++y) {
-    for (LONG x = after.left; x < after.right; ++x) lowRows += ClientPixel(label, x, y) == blue;
+    for (LONG x = after.left; x < after.right; ++x) lowRows += IsLinkBlue(ClientPixel(label, x, y));
   }
   EXPECT_GT(lowRows, 0);
   DestroyWindow(label);

@@ -142,18 +142,27 @@ std::wstring TextOf(HWND window) {
   return text;
 }
 
-COLORREF ClientPixel(HWND window, int x, int y) {
-  RECT client;
-  GetClientRect(window, &client);
+ClientCanvas::ClientCanvas(HWND window) : window_(window) {
+  GetClientRect(window, &rect);
   const HDC screen = GetDC(window);
-  const HDC memory = CreateCompatibleDC(screen);
-  const HBITMAP bitmap = CreateCompatibleBitmap(screen, client.right, client.bottom);
-  const HGDIOBJ old = SelectObject(memory, bitmap);
-  SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(memory), PRF_CLIENT | PRF_ERASEBKGND);
-  const COLORREF color = GetPixel(memory, x, y);
-  SelectObject(memory, old);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
+  dc = CreateCompatibleDC(screen);
+  bitmap_ = CreateCompatibleBitmap(screen, rect.right, rect.bottom);
   ReleaseDC(window, screen);
-  return color;
+  oldBitmap_ = SelectObject(dc, bitmap_);
+}
+
+ClientCanvas::~ClientCanvas() {
+  SelectObject(dc, oldBitmap_);
+  DeleteObject(bitmap_);
+  DeleteDC(dc);
+}
+
+void ClientCanvas::PrintClient() {
+  SendMessageW(window_, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+}
+
+COLORREF ClientPixel(HWND window, int x, int y) {
+  ClientCanvas canvas(window);
+  canvas.PrintClient();
+  return GetPixel(canvas.dc, x, y);
 }

@@ -2,6 +2,7 @@
 // Helpers for tests that run the program's windows in this process.
 #include <windows.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 
@@ -42,5 +43,28 @@ HWND FindThreadDialog(const wchar_t* caption);
 // Text of a window or dialog control.
 std::wstring TextOf(HWND window);
 
+// A bitmap of a window's client-area size, in a device context like the window's.
+class ClientCanvas {
+ public:
+  explicit ClientCanvas(HWND window);
+  ~ClientCanvas();
+  ClientCanvas(const ClientCanvas&) = delete;
+  ClientCanvas& operator=(const ClientCanvas&) = delete;
+  void PrintClient();  // the window draws its client area here
+  HDC dc = nullptr;
+  RECT rect{};
+
+ private:
+  HWND window_;
+  HBITMAP bitmap_ = nullptr;
+  HGDIOBJ oldBitmap_ = nullptr;
+};
+
 // The colour of a pixel of a window's client area, read back from its own drawing.
 COLORREF ClientPixel(HWND window, int x, int y);
+
+// A pixel of text in the link colour (pure blue), also where font smoothing, which the system
+// uses for larger text on scaled displays, has mixed it with the background.
+inline bool IsLinkBlue(COLORREF pixel) {
+  return int(GetBValue(pixel)) - int(std::max(GetRValue(pixel), GetGValue(pixel))) >= 100;
+}

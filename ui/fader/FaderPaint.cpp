@@ -2,6 +2,7 @@
 #include <cwchar>
 
 #include "settings/FaderSettings.h"
+#include "ui/Dpi.h"
 #include "ui/fader/DcAttributeScope.h"
 #include "ui/fader/LocalTime.h"
 #include "ui/fader/TimeFont.h"
@@ -17,7 +18,7 @@ void MainWindow::PaintFader(HDC dc) {
     ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &client, L"", 0, nullptr);
     SetBkColor(dc, previous);
   }
-  const HFONT font = GetTimeFont(settings.textSize);
+  const HFONT font = GetTimeFont(settings.textSize, WindowDpi(hwnd()));
   const DcAttributeScope scope(dc, font, settings.textColor.ToColorRef(), RGB(255, 255, 255),
                                TRANSPARENT);
   const LocalTime now;

@@ -38,3 +38,7 @@ Point CenteredPosition(const Rect& reference, const Rect& work, long width, long
   return {Place((reference.left + reference.right) / 2, width, work.left, work.right),
           Place((reference.top + reference.bottom) / 2, height, work.top, work.bottom)};
 }
+
+long ScaleForDpi(long length, unsigned dpi) {
+  return static_cast<long>((static_cast<long long>(length) * dpi + 48) / 96);
+}

@@ -28,3 +28,6 @@ long ClampToWorkAreaX(long x, const Rect& work);
 // Where a dialog of the given size goes: centred on the reference, then kept in the work area,
 // with the left and top edges winning over the right and bottom ones.
 Point CenteredPosition(const Rect& reference, const Rect& work, long width, long height);
+
+// A positive length given at 96 DPI (the text size setting) in pixels at `dpi`, rounded to the nearest.
+long ScaleForDpi(long length, unsigned dpi);

@@ -12,9 +12,7 @@ RECT& MainWindow::GetPrimaryWorkArea(RECT& area) const {
   return area;
 }
 
-// Placed on the primary work area while still hidden, at 1 percent, then shown without
-// activation so that the focus stays where the user works.
-void MainWindow::ShowOverlay() {
+void MainWindow::PlaceOnWorkArea() {
   RECT work;
   GetPrimaryWorkArea(work);
   RECT current{};
@@ -22,6 +20,12 @@ void MainWindow::ShowOverlay() {
   if (!EqualRect(&current, &work)) {
     MoveWindow(hwnd(), work.left, work.top, work.right - work.left, work.bottom - work.top, FALSE);
   }
+}
+
+// Placed on the primary work area while still hidden, at 1 percent, then shown without
+// activation so that the focus stays where the user works.
+void MainWindow::ShowOverlay() {
+  PlaceOnWorkArea();
   BeginFadeIn();
   SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0,
                SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
@@ -30,3 +34,13 @@ void MainWindow::ShowOverlay() {
 }
 
 void MainWindow::HideOverlay() { ShowWindow(hwnd(), SW_HIDE); }
+
+// The platform proposes a rectangle scaled for the new DPI; the Fader keeps to the work area
+// instead, as it now is, and draws its digits at the new scale. The tray shows the icon drawn
+// for the new small-icon size.
+void MainWindow::OnDpiChanged() {
+  if (trayIcon_.IsAdded()) SetTrayIcon(trayIcon_.CurrentIconId());
+  if (!IsWindowVisible(hwnd())) return;
+  PlaceOnWorkArea();
+  InvalidateRect(hwnd(), nullptr, TRUE);
+}

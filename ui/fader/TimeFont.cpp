@@ -4,6 +4,7 @@
 
 #include "settings/FaderSettings.h"
 #include "ui/Handles.h"
+#include "ui/fader/Geometry.h"
 
 namespace {
 
@@ -25,8 +26,8 @@ bool IsWindowsXpOrLater() {
          (version.dwMajorVersion > 5 || (version.dwMajorVersion == 5 && version.dwMinorVersion >= 1));
 }
 
-HFONT GetTimeFont(int textSize) {
-  const int height = kTextSizeBounds.Clamp(textSize);
+HFONT GetTimeFont(int textSize, UINT dpi) {
+  const int height = int(ScaleForDpi(kTextSizeBounds.Clamp(textSize), dpi));
   FontHandle& cache = CachedFont();
   if (cache) {
     LOGFONTW cached{};

@@ -5,6 +5,7 @@
 #include "app/LockName.h"
 #include "app/Module.h"
 #include "settings/FaderSettings.h"
+#include "ui/Dpi.h"
 #include "ui/Handles.h"
 #include "ui/main/Commands.h"
 #include "ui/main/TimerIds.h"
@@ -44,6 +45,9 @@ LRESULT MainWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
       PaintFader(reinterpret_cast<HDC>(wParam));
       return 1;
+    case WM_DPICHANGED:
+      OnDpiChanged();
+      return 0;
     case WM_TIMER:
       OnTimer(wParam);  // never consumed: the tray icon sees every timer message too
       break;
@@ -74,7 +78,7 @@ bool MainWindow::OnCommand(UINT id) {
 
 void MainWindow::OnCreate() {
   FaderSettings::Instance().Load();
-  IconHandle icon(LoadSmallIcon(IconMain));
+  IconHandle icon(LoadSmallIcon(IconMain, WindowDpi(hwnd())));
   trayIcon_.Add(hwnd(), L"Dusklamp", icon.Get(), MenuTray, CmdToggleShow);
   SetTrayIcon(IconAutoFadeOn);
   opacityPercent_ = 100;

@@ -66,6 +66,8 @@ class MainWindow : public Window, public TrayMenuOwner {
 
   void ShowOverlay();
   void HideOverlay();
+  void PlaceOnWorkArea();
+  void OnDpiChanged();
 
   TrayIcon trayIcon_;
   int opacityPercent_ = 100;

@@ -3,15 +3,16 @@
 #include <cwchar>
 
 #include "app/Module.h"
+#include "ui/Dpi.h"
 #include "ui/Handles.h"
 #include "ui/WinRect.h"
 #include "ui/main/Foreground.h"
 #include "ui/main/TimerIds.h"
 
-HICON LoadSmallIcon(UINT iconId) {
+HICON LoadSmallIcon(UINT iconId, UINT dpi) {
   return static_cast<HICON>(LoadImageW(ResourceModule(), MAKEINTRESOURCEW(iconId), IMAGE_ICON,
-                                       GetSystemMetrics(SM_CXSMICON),
-                                       GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
+                                       SystemMetricForDpi(SM_CXSMICON, dpi),
+                                       SystemMetricForDpi(SM_CYSMICON, dpi), LR_DEFAULTCOLOR));
 }
 
 TrayIcon::TrayIcon(TrayMenuOwner& owner)
@@ -37,7 +38,7 @@ void TrayIcon::Add(HWND window, const wchar_t* tooltip, HICON icon, UINT id, UIN
 
 void TrayIcon::SetIcon(UINT iconId) {
   currentIconId_ = iconId;
-  IconHandle icon(LoadSmallIcon(iconId));
+  IconHandle icon(LoadSmallIcon(iconId, WindowDpi(record_.hWnd)));
   record_.uFlags = NIF_ICON;
   record_.hIcon = icon.Get();
   Shell_NotifyIconW(NIM_MODIFY, &record_);
@@ -53,7 +54,7 @@ void TrayIcon::Remove() {
 // An icon the shell still knows is only refreshed.
 void TrayIcon::ReAdd() {
   if (!record_.hWnd) return;
-  IconHandle icon(LoadSmallIcon(currentIconId_));
+  IconHandle icon(LoadSmallIcon(currentIconId_, WindowDpi(record_.hWnd)));
   record_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   record_.hIcon = icon.Get();
   added_ = Shell_NotifyIconW(NIM_ADD, &record_) || Shell_NotifyIconW(NIM_MODIFY, &record_);

@@ -41,5 +41,6 @@ class TrayIcon {
   TrayMenuOwner& owner_;
 };
 
-// Loads an icon resource of the program at the small-icon size.
-HICON LoadSmallIcon(UINT iconId);
+// Loads an icon resource of the program at the small-icon size of `dpi`, from the image drawn
+// at that size.
+HICON LoadSmallIcon(UINT iconId, UINT dpi);
