@@ -19,11 +19,11 @@ if(TINYXML_DIR)
   set(TINYXML_LIBRARY tinyxml_source)
 else()
   set(TINYXML_LIBRARY tinyxml)
+  add_compile_definitions(TIXML_USE_STL)  # Debian's library is built with it
 endif()
 
 add_library(dusklamp_core STATIC ${CORE_SOURCES})
 target_include_directories(dusklamp_core PUBLIC ${PROJECT_SOURCE_DIR})
-target_compile_definitions(dusklamp_core PUBLIC TIXML_USE_STL)
 target_link_libraries(dusklamp_core PUBLIC ${TINYXML_LIBRARY})
 
 if(DUSKLAMP_FUZZ)

@@ -15,7 +15,6 @@ add_library(tinyxml STATIC
   ${TINYXML_DIR}/tinyxml.cpp ${TINYXML_DIR}/tinyxmlparser.cpp
   ${TINYXML_DIR}/tinyxmlerror.cpp ${TINYXML_DIR}/tinystr.cpp)
 target_include_directories(tinyxml SYSTEM PUBLIC ${TINYXML_DIR})
-target_compile_definitions(tinyxml PUBLIC TIXML_USE_STL)
 target_compile_options(tinyxml PRIVATE -w)
 
 add_library(dusklamp_core STATIC ${CORE_SOURCES})

@@ -7,7 +7,7 @@ export WINEARCH=win64
 export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
-PACKAGES=(cmake make g++ clang python3 dpkg-dev
+PACKAGES=(cmake make g++ clang python3 dpkg-dev patch
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   wine wine64 xvfb x11-utils x11-apps imagemagick fonts-liberation fonts-wine xdotool xcompmgr
   libtinyxml-dev libboost1.81-dev googletest nsis zip unzip)
@@ -29,7 +29,16 @@ install_packages() {
 # Debian's TinyXML 2.6.2 source, with Debian's patches, for the Windows build. When the machine
 # has no deb-src entry, one is derived from its own deb entries into a private apt state.
 fetch_tinyxml() {
-  [ -f "$DEPS/tinyxml/tinyxml.h" ] && return 0
+  [ -f "$DEPS/tinyxml/tinyxml.h" ] || download_tinyxml
+  # Debian makes every user of its header take the STL interface, which the library is built
+  # with there; this build compiles TinyXML itself without it, so that the C++ stream and locale
+  # library (three quarters of the executable) stays out. The security patches stay applied.
+  if grep -q '^	#define TIXML_USE_STL' "$DEPS/tinyxml/tinyxml.h"; then
+    (cd "$DEPS/tinyxml" && patch -R -s -p1 < debian/patches/enforce-use-stl.patch)
+  fi
+}
+
+download_tinyxml() {
   local apt="$DEPS/apt"
   rm -rf "$apt" && mkdir -p "$apt/lists/partial" "$apt/parts" "$DEPS/src"
   if [ -f /etc/apt/sources.list ]; then

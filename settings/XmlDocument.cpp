@@ -9,17 +9,17 @@
 std::wstring XmlElement::Name() const { return Utf8ToWide(element_->Value()); }
 
 XmlElement XmlElement::Append(const std::wstring& name) {
-  auto* child = new TiXmlElement(WideToUtf8(name));
+  auto* child = new TiXmlElement(WideToUtf8(name).c_str());
   element_->LinkEndChild(child);
   return XmlElement(child);
 }
 
 void XmlElement::Set(const std::wstring& name, const std::wstring& value) {
-  element_->SetAttribute(WideToUtf8(name), WideToUtf8(value));
+  element_->SetAttribute(WideToUtf8(name).c_str(), WideToUtf8(value).c_str());
 }
 
 void XmlElement::Set(const std::wstring& name, int value) {
-  element_->SetAttribute(WideToUtf8(name), value);
+  element_->SetAttribute(WideToUtf8(name).c_str(), value);
 }
 
 std::optional<std::wstring> XmlElement::Get(const std::wstring& name) const {
@@ -47,7 +47,7 @@ XmlDocument::~XmlDocument() = default;
 
 XmlElement XmlDocument::CreateRoot(const std::wstring& name) {
   document_->LinkEndChild(new TiXmlDeclaration("1.0", "UTF-8", ""));
-  auto* root = new TiXmlElement(WideToUtf8(name));
+  auto* root = new TiXmlElement(WideToUtf8(name).c_str());
   document_->LinkEndChild(root);
   return XmlElement(root);
 }

@@ -29,10 +29,15 @@ int FieldValue(const std::wstring& field) {
 }  // namespace
 
 std::wstring FormatVersionText(const std::wstring& productVersion) {
-  static const boost::wregex separators(L"\\.|,");
+  // The C library's character traits: the locale-based ones would pull in the whole C++
+  // locale and stream library, most of the executable's size.
+  using Regex = boost::basic_regex<wchar_t, boost::c_regex_traits<wchar_t>>;
+  using Tokens = boost::regex_token_iterator<std::wstring::const_iterator, wchar_t, boost::c_regex_traits<wchar_t>>;
+  static const Regex separators(L"\\.|,");
   std::vector<int> fields;
-  boost::wsregex_token_iterator it(productVersion.begin(), productVersion.end(), separators, -1);
-  for (; it != boost::wsregex_token_iterator(); ++it) fields.push_back(FieldValue(it->str()));
+  for (Tokens it(productVersion.begin(), productVersion.end(), separators, -1); it != Tokens(); ++it) {
+    fields.push_back(FieldValue(it->str()));
+  }
   if (fields.size() != 4) return std::wstring();
   wchar_t text[96];
   std::swprintf(text, 96, L"Version %d.%d.%d  (Build %d)", fields[0], fields[1], fields[2],
