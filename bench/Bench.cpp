@@ -1,161 +1,213 @@
-// Measures Dusklamp beside the floor tray program, under the same Wine, and prints a table with
-// ratios. Times come from the processes' own CPU accounting; nothing here is a test.
+// Measures Dusklamp beside its floor (bench/FloorTray.cpp) under the same Wine and prints the
+// tables of bench/RESULTS.md. Every figure is the median of repeated runs, Dusklamp and the floor
+// alternating, with the smallest and largest beside it. Nothing here is a test.
+//
+//   bench.exe RUNS IDLE_MINUTES REST_SECONDS SOAK_FADES
 #include <windows.h>
-#include <psapi.h>
-#include <shlwapi.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "app/LockName.h"
-#include "res/resource.h"
+#include "bench/Measures.h"
 
 namespace {
 
-struct Program {
-  std::wstring exe;
-  const wchar_t* className;
-  PROCESS_INFORMATION process{};
-  HWND window = nullptr;
-};
+const wchar_t kFloorClass[] = L"DusklampFloor";
 
-std::wstring Folder() {
-  wchar_t path[MAX_PATH];
-  GetModuleFileNameW(nullptr, path, MAX_PATH);
-  PathRemoveFileSpecW(path);
-  return path;
-}
-
-double Now() {
-  LARGE_INTEGER counter, frequency;
-  QueryPerformanceCounter(&counter);
-  QueryPerformanceFrequency(&frequency);
-  return double(counter.QuadPart) / double(frequency.QuadPart);
-}
-
-double CpuSeconds(HANDLE process) {
-  FILETIME created, ended, kernel, user;
-  GetProcessTimes(process, &created, &ended, &kernel, &user);
-  auto seconds = [](FILETIME t) { return double(uint64_t(t.dwHighDateTime) << 32 | t.dwLowDateTime) / 1e7; };
-  return seconds(kernel) + seconds(user);
-}
-
-// Seconds from process creation until its window exists and its message loop is idle.
-double Start(Program& program) {
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  std::wstring commandLine = L"\"" + program.exe + L"\"";
-  const double start = Now();
-  CreateProcessW(program.exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                 nullptr, &startup, &program.process);
-  while (!(program.window = FindWindowW(program.className, nullptr))) Sleep(1);
-  WaitForInputIdle(program.process.hProcess, 10000);
-  return Now() - start;
-}
-
-void Stop(Program& program) {
-  PostMessageW(program.window, WM_COMMAND, CMD_EXIT, 0);
-  WaitForSingleObject(program.process.hProcess, 20000);
-  CloseHandle(program.process.hProcess);
-  CloseHandle(program.process.hThread);
-}
-
-struct Memory {
-  double privateMb, workingSetMb;
-};
-
-// Wine leaves PrivateUsage at zero; its pagefile usage counts the same private commit.
-Memory MemoryOf(HANDLE process) {
-  PROCESS_MEMORY_COUNTERS_EX counters{};
-  counters.cb = sizeof(counters);
-  GetProcessMemoryInfo(process, reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters), sizeof(counters));
-  const SIZE_T privateBytes = counters.PrivateUsage ? counters.PrivateUsage : counters.PagefileUsage;
-  return {double(privateBytes) / 1048576.0, double(counters.WorkingSetSize) / 1048576.0};
-}
-
-
-// One whole fade from a show until the Fader hides itself; the CPU time it cost.
-double FadeCpu(const Program& program) {
-  const double before = CpuSeconds(program.process.hProcess);
-  PostMessageW(program.window, WM_COMMAND, CMD_SHOW_FADER, 0);
-  while (!IsWindowVisible(program.window)) Sleep(1);
-  while (IsWindowVisible(program.window)) Sleep(5);
-  return CpuSeconds(program.process.hProcess) - before;
-}
-
-double FileMb(const std::wstring& path) {
-  WIN32_FILE_ATTRIBUTE_DATA data{};
-  GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data);
-  return double(data.nFileSizeLow) / 1048576.0;
-}
-
-void WriteSettings(const std::wstring& folder, int duration, int textSize) {
-  const std::wstring path = folder + L"\\Settings.xml";
+void WriteSettings(int duration, int textSize) {
+  const std::wstring path = BenchFolder() + L"\\Settings.xml";
   FILE* file = _wfopen(path.c_str(), L"w");
   std::fprintf(file,
-               "<DusklampSettings version=\"1.0\" xmlns=\"http://www.quillane.example/dusklamp/xmlns/settings\">"
-               "<Options><Fader fade_duration=\"%d\" text_size=\"%d\" auto_block=\"0\" /></Options></DusklampSettings>",
+               "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\n"
+               "<DusklampSettings version=\"1.0\" xmlns=\"http://www.quillane.example/dusklamp/xmlns/settings\">\n"
+               "<Options><Fader fade_duration=\"%d\" text_size=\"%d\" auto_block=\"0\" /></Options>\n"
+               "<States><Fader auto_fade=\"1\" /></States>\n</DusklampSettings>\n",
                duration, textSize);
   std::fclose(file);
 }
 
-constexpr double kNoFloor = -1;
-
-void Row(const char* what, double dusklamp, double floor, const char* unit) {
-  if (floor == kNoFloor) {
-    std::printf("| %-44s | %10.3f %-3s | %14s | %7s |\n", what, dusklamp, unit, "-", "-");
-  } else if (floor > 0) {
-    std::printf("| %-44s | %10.3f %-3s | %10.3f %-3s | %7.2f |\n", what, dusklamp, unit, floor, unit, dusklamp / floor);
-  } else {
-    std::printf("| %-44s | %10.3f %-3s | %10.3f %-3s | %7s |\n", what, dusklamp, unit, floor, unit, "-");
-  }
+std::wstring FloorArguments(int textSize, int duration, const std::wstring& steps = L"") {
+  return std::to_wstring(textSize) + L" " + std::to_wstring(duration) + (steps.empty() ? L"" : L" " + steps);
 }
+
+Measured DusklampProgram(const std::wstring& trace = L"") {
+  return Measured(BenchFolder() + L"\\Dusklamp.exe", kLockName, L"", trace);
+}
+
+Measured Floor(const std::wstring& arguments, const std::wstring& trace = L"") {
+  return Measured(BenchFolder() + L"\\FloorTray.exe", kFloorClass, arguments, trace);
+}
+
+void Header(const char* title, const char* first, const char* second) {
+  std::printf("\n### %s\n\n| %-40s | %-26s | %-26s | %6s |\n|%s|%s|%s|%s|\n", title, "measure", first,
+              second, "ratio", std::string(42, '-').c_str(), std::string(28, '-').c_str(),
+              std::string(28, '-').c_str(), std::string(8, '-').c_str());
+}
+
+std::string Cell(const Spread& s, const char* unit) {
+  char text[64];
+  std::snprintf(text, sizeof(text), "%.2f %s (%.2f-%.2f)", s.median, unit, s.min, s.max);
+  return text;
+}
+
+void Row(const char* what, const Spread& a, const Spread& b, const char* unit) {
+  char ratio[16] = "-";
+  if (b.median > 0) std::snprintf(ratio, sizeof(ratio), "%.2f", a.median / b.median);
+  std::printf("| %-40s | %-26s | %-26s | %6s |\n", what, Cell(a, unit).c_str(), Cell(b, unit).c_str(), ratio);
+}
+
+// Samples of Dusklamp and of the floor, taken alternately.
+struct Pair {
+  std::vector<double> dusklamp, floor;
+};
+
+void Settle() { Sleep(1000); }  // lets a fresh process finish what its start queued
 
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  const DWORD idleMs = argc > 1 ? DWORD(_wtoi(argv[1])) * 1000 : 60000;
-  const int fades = argc > 2 ? _wtoi(argv[2]) : 100;
-  const std::wstring folder = Folder();
-  Program dusklamp{folder + L"\\Dusklamp.exe", kLockName};
-  Program floor{folder + L"\\FloorTray.exe", L"DusklampFloor"};
+  const int runs = argc > 1 ? _wtoi(argv[1]) : 7;
+  const int idleMinutes = argc > 2 ? _wtoi(argv[2]) : 10;
+  const int restSeconds = argc > 3 ? _wtoi(argv[3]) : 90;
+  const int soakFades = argc > 4 ? _wtoi(argv[4]) : 1000;
+  CopyFileW((BenchFolder() + L"\\FloorTray.exe").c_str(), (BenchFolder() + L"\\FloorClock.exe").c_str(), FALSE);
+  std::printf("%d runs of each; idle %d min; fades after idle rest %d s; soak %d fades\n", runs,
+              idleMinutes, restSeconds, soakFades);
 
-  WriteSettings(folder, 20, 250);
-  const double startDusklamp = Start(dusklamp);
-  const double startFloor = Start(floor);
-  Sleep(1000);
-  const Memory memoryDusklamp = MemoryOf(dusklamp.process.hProcess);
-  const Memory memoryFloor = MemoryOf(floor.process.hProcess);
-  const double idleStartDusklamp = CpuSeconds(dusklamp.process.hProcess);
-  const double idleStartFloor = CpuSeconds(floor.process.hProcess);
-  Sleep(idleMs);  // both idle side by side; Dusklamp only runs its 5-second check
-  const double idleDusklamp = CpuSeconds(dusklamp.process.hProcess) - idleStartDusklamp;
-  const double idleFloor = CpuSeconds(floor.process.hProcess) - idleStartFloor;
-  const double fade = FadeCpu(dusklamp);
-  Stop(dusklamp);
+  // Start-up and memory after start, each run a fresh process; the floor with Dusklamp's
+  // start-up steps added one at a time says what each step costs.
+  WriteSettings(20, 250);
+  const std::vector<std::pair<const char*, std::wstring>> steps = {
+      {"floor", L""},
+      {"+ OLE", L"ole"},
+      {"+ common controls", L"ole comctl"},
+      {"+ settings load", L"ole comctl settings"},
+      {"+ Dusklamp's tray icon", L"ole comctl settings icon"},
+      {"+ first paint of the Fader", L"ole comctl settings icon paint"}};
+  Pair startMs, privateMb, workingMb;
+  std::vector<std::vector<double>> stepMb(steps.size());
+  for (int run = 0; run < runs; ++run) {
+    {
+      Measured program = DusklampProgram();
+      startMs.dusklamp.push_back(program.Start() * 1000);
+      Settle();
+      privateMb.dusklamp.push_back(program.PrivateMb());
+      workingMb.dusklamp.push_back(program.WorkingSetMb());
+    }
+    for (size_t i = 0; i < steps.size(); ++i) {
+      Measured program = Floor(FloorArguments(250, 20, steps[i].second));
+      const double seconds = program.Start();
+      Settle();
+      stepMb[i].push_back(program.PrivateMb());
+      if (i == 0) {
+        startMs.floor.push_back(seconds * 1000);
+        privateMb.floor.push_back(program.PrivateMb());
+        workingMb.floor.push_back(program.WorkingSetMb());
+      }
+    }
+  }
 
-  WriteSettings(folder, 1, 900);  // short fades with the largest text: many 900-pixel frames
-  Start(dusklamp);
-  const double paintBefore = CpuSeconds(dusklamp.process.hProcess);
-  for (int i = 0; i < fades; ++i) FadeCpu(dusklamp);
-  const double perShortFade = (CpuSeconds(dusklamp.process.hProcess) - paintBefore) / fades;
-  Sleep(1000);
-  const Memory afterFades = MemoryOf(dusklamp.process.hProcess);
-  Stop(dusklamp);
-  Stop(floor);
+  // A default fade (20 s, text size 250) as the first fade of a fresh process.
+  // GetProcessTimes, which the first version of this benchmark read, is taken beside it.
+  Pair freshFade, freshFadeByProcessTimes;
+  for (int run = 0; run < runs; ++run) {
+    for (const bool isDusklamp : {true, false}) {
+      Measured program = isDusklamp ? DusklampProgram() : Floor(FloorArguments(250, 20));
+      program.Start();
+      Settle();
+      double byProcessTimes = 0;
+      (isDusklamp ? freshFade.dusklamp : freshFade.floor).push_back(program.FadeCpuMs(byProcessTimes));
+      (isDusklamp ? freshFadeByProcessTimes.dusklamp : freshFadeByProcessTimes.floor).push_back(byProcessTimes);
+    }
+  }
 
-  std::printf("| %-44s | %14s | %14s | %7s |\n", "measure", "Dusklamp", "floor", "ratio");
-  std::printf("|%s|%s|%s|%s|\n", std::string(46, '-').c_str(), std::string(16, '-').c_str(),
-              std::string(16, '-').c_str(), std::string(9, '-').c_str());
-  Row("start-up until window and idle loop", startDusklamp * 1000, startFloor * 1000, "ms");
-  Row("private bytes after start", memoryDusklamp.privateMb, memoryFloor.privateMb, "MB");
-  Row("working set after start", memoryDusklamp.workingSetMb, memoryFloor.workingSetMb, "MB");
-  Row("private bytes after the fades", afterFades.privateMb, memoryFloor.privateMb, "MB");
-  Row("working set after the fades", afterFades.workingSetMb, memoryFloor.workingSetMb, "MB");
-  Row("CPU over the idle period, Fader hidden", idleDusklamp * 1000, idleFloor * 1000, "ms");
-  Row("CPU of one default fade (201 steps)", fade * 1000, kNoFloor, "ms");
-  Row("CPU of one 1 s fade at text size 900", perShortFade * 1000, kNoFloor, "ms");
-  Row("size of the executable", FileMb(dusklamp.exe), FileMb(floor.exe), "MB");
-  std::printf("\nidle period %lu s, %d short fades\n", idleMs / 1000, fades);
+  // Idle side by side, Fader hidden, automatic fades on (Dusklamp checks every 5 s); one
+  // sample per minute. Then fades after the idle period, each after a rest.
+  // A second floor reads the clock every 5 seconds too: what a timer alone costs under Wine.
+  Pair idleMsPerMinute, idleFade;
+  std::vector<double> clockFloorMsPerMinute;
+  {
+    Measured dusklamp = DusklampProgram();
+    Measured floor = Floor(FloorArguments(250, 20));
+    Measured clockFloor(BenchFolder() + L"\\FloorClock.exe", L"DusklampFloor", FloorArguments(250, 20, L"clock"));
+    dusklamp.Start();
+    floor.Start();
+    clockFloor.Start();
+    Settle();
+    for (int minute = 0; minute < idleMinutes; ++minute) {
+      const double d = dusklamp.CpuMs(), f = floor.CpuMs(), c = clockFloor.CpuMs();
+      Sleep(60000);
+      idleMsPerMinute.dusklamp.push_back(dusklamp.CpuMs() - d);
+      idleMsPerMinute.floor.push_back(floor.CpuMs() - f);
+      clockFloorMsPerMinute.push_back(clockFloor.CpuMs() - c);
+    }
+    clockFloor.Stop();
+    for (int run = 0; run < runs; ++run) {
+      if (run > 0) Sleep(DWORD(restSeconds) * 1000);
+      idleFade.dusklamp.push_back(dusklamp.FadeCpuMs());
+      idleFade.floor.push_back(floor.FadeCpuMs());
+    }
+  }
+
+  Header("Start-up, memory and CPU (median, with min-max)", "Dusklamp", "floor");
+  Row("start-up until window and idle loop", SpreadOf(startMs.dusklamp), SpreadOf(startMs.floor), "ms");
+  Row("private bytes after start", SpreadOf(privateMb.dusklamp), SpreadOf(privateMb.floor), "MB");
+  Row("working set after start", SpreadOf(workingMb.dusklamp), SpreadOf(workingMb.floor), "MB");
+  Row("CPU of a default fade, fresh process", SpreadOf(freshFade.dusklamp), SpreadOf(freshFade.floor), "ms");
+  Row("the same by GetProcessTimes", SpreadOf(freshFadeByProcessTimes.dusklamp),
+      SpreadOf(freshFadeByProcessTimes.floor), "ms");
+  Row("CPU of a default fade after idling", SpreadOf(idleFade.dusklamp), SpreadOf(idleFade.floor), "ms");
+  Row("CPU per minute, idle", SpreadOf(idleMsPerMinute.dusklamp), SpreadOf(idleMsPerMinute.floor), "ms");
+  Row("the same, floor reading the clock every 5 s", SpreadOf(idleMsPerMinute.dusklamp),
+      SpreadOf(clockFloorMsPerMinute), "ms");
+  const Spread dusklampSize{FileMb(BenchFolder() + L"\\Dusklamp.exe")};
+  const Spread floorSize{FileMb(BenchFolder() + L"\\FloorTray.exe")};
+  Row("size of the executable", {dusklampSize.median, dusklampSize.median, dusklampSize.median},
+      {floorSize.median, floorSize.median, floorSize.median}, "MB");
+
+  std::printf("\n### Private bytes after start: Dusklamp's start-up steps added to the floor one at a time\n\n"
+              "| %-32s | %-26s | %-12s |\n|%s|%s|%s|\n", "program", "private bytes", "the step adds",
+              std::string(34, '-').c_str(), std::string(28, '-').c_str(), std::string(14, '-').c_str());
+  double previous = 0;
+  for (size_t i = 0; i < steps.size(); ++i) {
+    const Spread spread = SpreadOf(stepMb[i]);
+    std::printf("| %-32s | %-26s | %+9.2f MB |\n", steps[i].first, Cell(spread, "MB").c_str(),
+                i == 0 ? 0.0 : spread.median - previous);
+    previous = spread.median;
+  }
+  const Spread dusklampPrivate = SpreadOf(privateMb.dusklamp);
+  std::printf("| %-32s | %-26s | %+9.2f MB |\n", "Dusklamp", Cell(dusklampPrivate, "MB").c_str(),
+              dusklampPrivate.median - previous);
+
+  // Soak: short fades at the largest text, both programs side by side, with Wine's GDI trace.
+  WriteSettings(1, 900);
+  Measured dusklamp = DusklampProgram(BenchFolder() + L"\\soak-dusklamp.trace");
+  Measured floor = Floor(FloorArguments(900, 1), BenchFolder() + L"\\soak-floor.trace");
+  dusklamp.Start();
+  floor.Start();
+  Settle();
+  std::printf("\n### Soak: %d fades of 1 s at text size 900\n\n"
+              "| fades | Dusklamp private | handles | GDI objects | floor private | handles | GDI objects |\n"
+              "|-------|------------------|---------|-------------|---------------|---------|-------------|\n",
+              soakFades);
+  std::vector<double> settled;
+  for (int fade = 0; fade <= soakFades; ++fade) {
+    if (fade % 100 == 0 || fade == 50) {
+      std::printf("| %5d | %13.2f MB | %7lu | %11ld | %10.2f MB | %7lu | %11ld |\n", fade,
+                  dusklamp.PrivateMb(), dusklamp.Handles(), dusklamp.GdiObjects(), floor.PrivateMb(),
+                  floor.Handles(), floor.GdiObjects());
+      if (fade >= 200) settled.push_back(dusklamp.PrivateMb());
+      std::fflush(stdout);
+    }
+    if (fade == soakFades) break;
+    dusklamp.ShowFader();
+    floor.ShowFader();
+    for (const Measured* program : {&dusklamp, &floor}) program->WaitUntilHidden();
+  }
+  const Spread range = SpreadOf(settled);
+  std::printf("\nDusklamp's private bytes from fade 200 on stay within %.0f KB.\n", (range.max - range.min) * 1024);
   return 0;
 }

@@ -2,6 +2,7 @@
 
 #include <shlwapi.h>
 
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -219,8 +220,12 @@ bool Dusklamp::StartTracingGdi(const std::wstring& traceFile) {
   return process_.hProcess != nullptr;
 }
 
+// A start that fails says why, for the log of a run that cannot be repeated.
 bool Dusklamp::Launched(bool started) {
-  if (!started) return false;
+  if (!started) {
+    std::fprintf(stderr, "could not start %ls: error %lu\n", exe_.c_str(), GetLastError());
+    return false;
+  }
   const DWORD processId = process_.dwProcessId;
   WaitUntil([&] {
     const HWND found = FindWindowW(kLockName, nullptr);
@@ -229,6 +234,11 @@ bool Dusklamp::Launched(bool started) {
     if (owner == processId) window_ = found;
     return window_ != nullptr || WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0;
   });
+  if (!window_) {
+    DWORD code = 0;
+    GetExitCodeProcess(process_.hProcess, &code);
+    std::fprintf(stderr, "%ls showed no window; exit code %lu\n", exe_.c_str(), code);
+  }
   return window_ != nullptr;
 }
 
@@ -279,6 +289,32 @@ int Dusklamp::Alpha() const {
   DWORD flags = 0;
   if (!GetLayeredWindowAttributes(window_, nullptr, &alpha, &flags)) return -1;
   return alpha;
+}
+
+// Open handles of a process, from the system's handle table (GetProcessHandleCount of another
+// process gives 0 under Wine).
+DWORD SystemHandleCount(DWORD processId) {
+  struct Entry {
+    ULONG ownerPid;
+    BYTE objectType, flags;
+    USHORT handle;
+    PVOID object;
+    ACCESS_MASK access;
+  };
+  using Query = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
+  const auto query = reinterpret_cast<Query>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
+  std::vector<unsigned char> buffer(1 << 20);
+  ULONG needed = 0;
+  while (query(16 /* SystemHandleInformation */, buffer.data(), ULONG(buffer.size()), &needed) ==
+         LONG(0xC0000004) /* STATUS_INFO_LENGTH_MISMATCH */) {
+    buffer.resize(buffer.size() * 2);
+  }
+  const ULONG entries = *reinterpret_cast<ULONG*>(buffer.data());
+  const auto* entry = reinterpret_cast<const Entry*>(buffer.data() + sizeof(ULONG_PTR));
+  DWORD count = 0;
+  for (ULONG i = 0; i < entries; ++i) count += entry[i].ownerPid == processId;
+  return count;
 }
 
 long LiveGdiObjects(const std::wstring& traceFile) {

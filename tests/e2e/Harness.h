@@ -92,6 +92,9 @@ class Dusklamp {
 
 // The count of live GDI objects in the last allocation or free of a Wine GDI trace; -1 if none.
 long LiveGdiObjects(const std::wstring& traceFile);
+// Open handles of a process, from the system's handle table (GetProcessHandleCount of another
+// process gives 0 under Wine).
+DWORD SystemHandleCount(DWORD processId);
 
 // Finds a top-level window of the given process by its caption.
 HWND FindProcessWindow(DWORD processId, const wchar_t* className, const wchar_t* caption);

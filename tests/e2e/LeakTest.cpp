@@ -53,32 +53,6 @@ void Everything(const Dusklamp& app, int rounds) {
   }
 }
 
-// Open handles of a process, from the system's handle table (GetProcessHandleCount of another
-// process gives 0 under Wine).
-DWORD Handles(DWORD processId) {
-  struct Entry {
-    ULONG ownerPid;
-    BYTE objectType, flags;
-    USHORT handle;
-    PVOID object;
-    ACCESS_MASK access;
-  };
-  using Query = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
-  const auto query = reinterpret_cast<Query>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
-  std::vector<unsigned char> buffer(1 << 20);
-  ULONG needed = 0;
-  while (query(16 /* SystemHandleInformation */, buffer.data(), ULONG(buffer.size()), &needed) ==
-         LONG(0xC0000004) /* STATUS_INFO_LENGTH_MISMATCH */) {
-    buffer.resize(buffer.size() * 2);
-  }
-  const ULONG entries = *reinterpret_cast<ULONG*>(buffer.data());
-  const auto* entry = reinterpret_cast<const Entry*>(buffer.data() + sizeof(ULONG_PTR));
-  DWORD count = 0;
-  for (ULONG i = 0; i < entries; ++i) count += entry[i].ownerPid == processId;
-  return count;
-}
-
 }  // namespace
 
 constexpr long kWineCacheSteps = 5;
@@ -96,7 +70,7 @@ TEST(Leaks, GdiObjectCountReturnsToItsBaseline) {
   ASSERT_TRUE(app.Settle());  // everything asked for so far is done
   const long baseline = LiveGdiObjects(trace);
   ASSERT_GT(baseline, 0) << "no GDI trace: the count would prove nothing";
-  const DWORD baseHandles = Handles(app.ProcessId());
+  const DWORD baseHandles = SystemHandleCount(app.ProcessId());
   ASSERT_GT(baseHandles, 0u) << "no handle count: it would prove nothing";
   Everything(app, 100);
   ASSERT_FALSE(HasFatalFailure());
@@ -105,6 +79,6 @@ TEST(Leaks, GdiObjectCountReturnsToItsBaseline) {
   // Wine's own caches in the process grow now and then by six objects, the same with a program
   // that has no leak; a leak of one object per show (100 here) would go far beyond this.
   EXPECT_LE(after, baseline + kWineCacheSteps * 6) << "baseline " << baseline << ", after " << after;
-  EXPECT_LE(Handles(app.ProcessId()), baseHandles);
+  EXPECT_LE(SystemHandleCount(app.ProcessId()), baseHandles);
   EXPECT_EQ(1u, app.Exit());
 }
