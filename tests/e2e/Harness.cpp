@@ -333,28 +333,34 @@ long LiveGdiObjects(const std::wstring& traceFile) {
   return count;
 }
 
+namespace {
+
+struct WindowSearch {
+  DWORD processId;
+  const wchar_t* className;
+  const wchar_t* caption;
+  HWND found;
+};
+
+BOOL CALLBACK MatchWindow(HWND window, LPARAM data) {
+  auto& s = *reinterpret_cast<WindowSearch*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  wchar_t text[256] = {}, cls[256] = {};
+  GetWindowTextW(window, text, 256);
+  GetClassNameW(window, cls, 256);
+  if (owner == s.processId && (!s.caption || wcscmp(text, s.caption) == 0) &&
+      (!s.className || wcscmp(cls, s.className) == 0) && IsWindowVisible(window)) {
+    s.found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
 HWND FindProcessWindow(DWORD processId, const wchar_t* className, const wchar_t* caption) {
-  struct Search {
-    DWORD processId;
-    const wchar_t* className;
-    const wchar_t* caption;
-    HWND found;
-  } search{processId, className, caption, nullptr};
-  EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        auto& s = *reinterpret_cast<Search*>(data);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        wchar_t text[256] = {}, cls[256] = {};
-        GetWindowTextW(window, text, 256);
-        GetClassNameW(window, cls, 256);
-        if (owner == s.processId && (!s.caption || wcscmp(text, s.caption) == 0) &&
-            (!s.className || wcscmp(cls, s.className) == 0) && IsWindowVisible(window)) {
-          s.found = window;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  WindowSearch search{processId, className, caption, nullptr};
+  EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
