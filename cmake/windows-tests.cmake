@@ -32,7 +32,9 @@ add_test(NAME e2e_tests COMMAND e2e_tests)
 
 add_executable(send_exit tests/package/SendExit.cpp)
 target_include_directories(send_exit PRIVATE ${PROJECT_SOURCE_DIR})
-set_target_properties(send_exit PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TEST_OUTPUT})
+add_executable(wizard tests/package/Wizard.cpp)
+target_link_options(wizard PRIVATE -municode)
+set_target_properties(send_exit wizard PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TEST_OUTPUT})
 
 # Desktop tests: real input through XTest on a composited display (tests/desktop/with-compositor).
 file(GLOB DESKTOP_TESTS ${PROJECT_SOURCE_DIR}/tests/desktop/*.cpp)

@@ -11,7 +11,8 @@ add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WIN
 add_compile_options(-Os -ffunction-sections -fdata-sections)
 # Sections aligned to pages in the file too: Wine maps such an image straight from the file,
 # where it copies any other into the process's private memory (half a megabyte here).
-add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--gc-sections -Wl,--file-alignment=4096)
+add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--gc-sections -Wl,--file-alignment=4096
+  -Wl,--no-insert-timestamp)
 
 add_library(tinyxml STATIC
   ${TINYXML_DIR}/tinyxml.cpp ${TINYXML_DIR}/tinyxmlparser.cpp

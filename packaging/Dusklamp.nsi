@@ -6,33 +6,52 @@
 Unicode true
 Target amd64-unicode
 RequestExecutionLevel user
+ManifestDPIAware true
 SetCompressor /SOLID lzma
 
 !include "MUI2.nsh"
+!include "nsDialogs.nsh"
+!include "LogicLib.nsh"
+!include "Sections.nsh"
 
 !define PRODUCT "Dusklamp"
 !define PUBLISHER "Quillane"
 !define LOCK_NAME "QLDK-MainWin-{6B1E8A3C-4F2D-4C57-9E0B-7A3D5C2E9F14}"
 !define CMD_EXIT 57665
+; The key's name is the product code package managers match an installed copy by.
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Dusklamp"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
+!define SETTINGS_DIR "$APPDATA\${PUBLISHER}\${PRODUCT}"
 
 Name "${PRODUCT}"
 OutFile "${OUTFILE}"
 InstallDir "$LOCALAPPDATA\Programs\${PRODUCT}"
+InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
+BrandingText "${PUBLISHER} ${PRODUCT} ${SHORT_VERSION}"
 VIProductVersion "${VERSION}"
 VIAddVersionKey "ProductName" "${PRODUCT}"
 VIAddVersionKey "CompanyName" "${PUBLISHER}"
+VIAddVersionKey "LegalCopyright" "Copyright (C) 2026 ${PUBLISHER}"
 VIAddVersionKey "FileVersion" "${VERSION}"
 VIAddVersionKey "ProductVersion" "${VERSION}"
 VIAddVersionKey "FileDescription" "${PRODUCT} setup"
 
-!define MUI_FINISHPAGE_RUN "$INSTDIR\Dusklamp.exe"
-!insertmacro MUI_PAGE_COMPONENTS
+Var ClosedCopy          ; 1 when the installer closed a running Dusklamp, which it starts again
+Var SignInBox
+Var RemoveSettingsBox
+Var RemoveSettings
+
+!define MUI_ICON "..\res\icons\IconMain.ico"
+!define MUI_UNICON "..\res\icons\IconMain.ico"
+!define MUI_WELCOMEFINISHPAGE_BITMAP "wizard.bmp"
+
 !insertmacro MUI_PAGE_DIRECTORY
+Page custom SignInPage SignInPageLeave
 !insertmacro MUI_PAGE_INSTFILES
+!define MUI_FINISHPAGE_RUN "$INSTDIR\Dusklamp.exe"
+!define MUI_PAGE_CUSTOMFUNCTION_SHOW FinishPageShow
 !insertmacro MUI_PAGE_FINISH
-!insertmacro MUI_UNPAGE_CONFIRM
+UninstPage custom un.RemovePage un.RemovePageLeave
 !insertmacro MUI_UNPAGE_INSTFILES
 !insertmacro MUI_LANGUAGE "English"
 
@@ -40,8 +59,10 @@ VIAddVersionKey "FileDescription" "${PRODUCT} setup"
 ; settings are saved and its file can be replaced.
 !macro CloseRunningCopy ID
   FindWindow $0 "${LOCK_NAME}" ""
-  IntCmp $0 0 +2
-  System::Call 'user32::PostMessageW(p r0, i 0x111, p ${CMD_EXIT}, p 0)'
+  ${If} $0 <> 0
+    StrCpy $ClosedCopy 1
+    System::Call 'user32::PostMessageW(p r0, i 0x111, p ${CMD_EXIT}, p 0)'
+  ${EndIf}
   StrCpy $1 0
   loop_${ID}:
     System::Call 'kernel32::OpenMutexW(i 0x00100000, i 0, w "${LOCK_NAME}") p .r2'
@@ -53,8 +74,7 @@ VIAddVersionKey "FileDescription" "${PRODUCT} setup"
   done_${ID}:
 !macroend
 
-Section "Dusklamp" SecProgram
-  SectionIn RO
+Section "-Program"
   !insertmacro CloseRunningCopy install
   SetOutPath "$INSTDIR"
   File "/oname=Dusklamp.exe" "${EXE}"
@@ -72,13 +92,83 @@ Section "Dusklamp" SecProgram
   WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\Uninstall.exe" /S'
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+  DeleteRegValue HKCU "${RUN_KEY}" "${PRODUCT}"  ; the next section puts it back when chosen
 SectionEnd
 
-Section "Start Dusklamp when I sign in" SecRun
+Section "-StartAtSignIn" SecSignIn
   WriteRegStr HKCU "${RUN_KEY}" "${PRODUCT}" '"$INSTDIR\Dusklamp.exe"'
 SectionEnd
 
-; The user's settings in the application data folder stay behind.
+; An upgrade, silent ones included, must not leave the user without the copy they were running.
+Section "-Restart"
+  ${If} $ClosedCopy == 1
+    Exec '"$INSTDIR\Dusklamp.exe"'
+  ${EndIf}
+SectionEnd
+
+; An upgrade keeps the user's earlier choice about starting at sign-in.
+Function .onInit
+  ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "DisplayVersion"
+  ReadRegStr $1 HKCU "${RUN_KEY}" "${PRODUCT}"
+  ${If} $0 != ""
+  ${AndIf} $1 == ""
+    !insertmacro UnselectSection ${SecSignIn}
+  ${EndIf}
+FunctionEnd
+
+Function SignInPage
+  !insertmacro MUI_HEADER_TEXT "Starting Dusklamp" "Choose whether Dusklamp starts by itself."
+  GetDlgItem $0 $HWNDPARENT 1
+  SendMessage $0 ${WM_SETTEXT} 0 "STR:$(^InstallBtn)"
+  nsDialogs::Create 1018
+  Pop $0
+  ${NSD_CreateCheckbox} 0 0 100% 12u "Start Dusklamp when I sign in"
+  Pop $SignInBox
+  ${If} ${SectionIsSelected} ${SecSignIn}
+    ${NSD_Check} $SignInBox
+  ${EndIf}
+  ${NSD_CreateLabel} 12u 18u -12u 40u "Dusklamp then waits in the notification area from the moment you sign in to Windows. Otherwise, start it from the Start menu when you want it."
+  Pop $0
+  nsDialogs::Show
+FunctionEnd
+
+Function SignInPageLeave
+  ${NSD_GetState} $SignInBox $0
+  ${If} $0 == ${BST_CHECKED}
+    !insertmacro SelectSection ${SecSignIn}
+  ${Else}
+    !insertmacro UnselectSection ${SecSignIn}
+  ${EndIf}
+FunctionEnd
+
+; The copy the installer closed runs again already; a second start would only show its Fader.
+Function FinishPageShow
+  ${If} $ClosedCopy == 1
+    ${NSD_Uncheck} $mui.FinishPage.Run
+    ShowWindow $mui.FinishPage.Run ${SW_HIDE}
+  ${EndIf}
+FunctionEnd
+
+Function un.RemovePage
+  !insertmacro MUI_HEADER_TEXT "Uninstall Dusklamp" "Remove Dusklamp from your computer."
+  GetDlgItem $0 $HWNDPARENT 1
+  SendMessage $0 ${WM_SETTEXT} 0 "STR:$(^UninstallBtn)"
+  nsDialogs::Create 1018
+  Pop $0
+  ${NSD_CreateLabel} 0 0 100% 24u "Dusklamp will be removed from $INSTDIR. Click Uninstall to start."
+  Pop $0
+  ${NSD_CreateCheckbox} 0 30u 100% 12u "Also remove my settings"
+  Pop $RemoveSettingsBox
+  ${NSD_CreateLabel} 12u 48u -12u 40u "Your options are kept in ${SETTINGS_DIR}. Keep them to find Dusklamp as you left it when you install it again."
+  Pop $0
+  nsDialogs::Show
+FunctionEnd
+
+Function un.RemovePageLeave
+  ${NSD_GetState} $RemoveSettingsBox $RemoveSettings
+FunctionEnd
+
+; The user's settings stay unless the user chose to remove them (never in a silent uninstall).
 Section "Uninstall"
   !insertmacro CloseRunningCopy uninstall
   Delete "$INSTDIR\Dusklamp.exe"
@@ -89,4 +179,11 @@ Section "Uninstall"
   Delete "$SMPROGRAMS\${PRODUCT}.lnk"
   DeleteRegValue HKCU "${RUN_KEY}" "${PRODUCT}"
   DeleteRegKey HKCU "${UNINSTALL_KEY}"
+  ${If} $RemoveSettings == ${BST_CHECKED}
+    Delete "${SETTINGS_DIR}\Settings.xml"
+    Delete "${SETTINGS_DIR}\Settings.xml.bak"
+    Delete "${SETTINGS_DIR}\Settings.xml.new"
+    RMDir "${SETTINGS_DIR}"
+    RMDir "$APPDATA\${PUBLISHER}"
+  ${EndIf}
 SectionEnd

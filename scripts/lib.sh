@@ -10,7 +10,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 PACKAGES=(cmake make g++ clang python3 dpkg-dev patch
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   wine wine64 xvfb x11-utils x11-apps imagemagick fonts-liberation fonts-wine xdotool xcompmgr
-  libtinyxml-dev libboost1.81-dev googletest nsis zip unzip)
+  libtinyxml-dev libboost1.81-dev googletest nsis zip unzip python3-yaml)
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
 
@@ -69,6 +69,13 @@ link_boost() {
 }
 
 setup_all() { install_packages; fetch_tinyxml; link_boost; }
+
+# The time every release artifact carries: the last commit's, or the version file's in a source
+# tree without its history; a SOURCE_DATE_EPOCH already set wins.
+source_date_epoch() {
+  [ -n "${SOURCE_DATE_EPOCH:-}" ] && { echo "$SOURCE_DATE_EPOCH"; return; }
+  git -C "$ROOT" log -1 --format=%ct 2>/dev/null || stat -c %Y "$ROOT/res/version.h"
+}
 
 JOBS="$(nproc)"
 
