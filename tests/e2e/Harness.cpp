@@ -319,18 +319,17 @@ DWORD SystemHandleCount(DWORD processId) {
 
 long LiveGdiObjects(const std::wstring& traceFile) {
   const std::string trace = ReadFileBytes(traceFile);
-  long count = -1;
+  long count = 0;
+  bool traced = false;
   for (size_t at = 0; (at = trace.find(":trace:gdi:", at)) != std::string::npos; ++at) {
     const size_t end = trace.find('\n', at);
     const std::string line = trace.substr(at, end == std::string::npos ? std::string::npos : end - at);
-    if (line.find(" allocated ") == std::string::npos && line.find(" freed ") == std::string::npos) continue;
-    const size_t slash = line.rfind('/');
-    const size_t space = line.rfind(' ', slash);
-    if (slash != std::string::npos && space != std::string::npos) {
-      count = std::stol(line.substr(space + 1, slash - space - 1));
-    }
+    const bool allocated = line.find(" allocated ") != std::string::npos;
+    if (!allocated && line.find(" freed ") == std::string::npos) continue;
+    traced = true;
+    if (line.find("_OBJ_REGION ") == std::string::npos) count += allocated ? 1 : -1;
   }
-  return count;
+  return traced ? count : -1;
 }
 
 namespace {

@@ -90,7 +90,9 @@ class Dusklamp {
   HWND window_ = nullptr;
 };
 
-// The count of live GDI objects in the last allocation or free of a Wine GDI trace; -1 if none.
+// The count of live GDI objects in a Wine GDI trace of the process, -1 if it holds none. Regions
+// are left out: the program makes none, and Wine keeps a number of them for the windows' visible
+// and update areas that changes from moment to moment.
 long LiveGdiObjects(const std::wstring& traceFile);
 // Open handles of a process, from the system's handle table (GetProcessHandleCount of another
 // process gives 0 under Wine).
