@@ -160,7 +160,7 @@ double Measured::WorkingSetMb() const { return double(MemoryOf(process_).Working
 
 DWORD Measured::Handles() const { return SystemHandleCount(GetProcessId(process_)); }
 
-long Measured::GdiObjects() const { return gdiTrace_.empty() ? -1 : LiveGdiObjects(gdiTrace_); }
+long Measured::GdiObjects() const { return gdiTrace_.empty() ? -1 : LiveGdiObjects(gdiTrace_).all; }
 
 void Measured::ShowFader() const {
   PostMessageW(window_, WM_COMMAND, CMD_SHOW_FADER, 0);

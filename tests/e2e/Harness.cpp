@@ -317,19 +317,24 @@ DWORD SystemHandleCount(DWORD processId) {
   return count;
 }
 
-long LiveGdiObjects(const std::wstring& traceFile) {
+GdiObjects LiveGdiObjects(const std::wstring& traceFile) {
   const std::string trace = ReadFileBytes(traceFile);
-  long count = 0;
+  GdiObjects live;
+  live.all = 0;
   bool traced = false;
   for (size_t at = 0; (at = trace.find(":trace:gdi:", at)) != std::string::npos; ++at) {
     const size_t end = trace.find('\n', at);
     const std::string line = trace.substr(at, end == std::string::npos ? std::string::npos : end - at);
     const bool allocated = line.find(" allocated ") != std::string::npos;
     if (!allocated && line.find(" freed ") == std::string::npos) continue;
+    const long step = allocated ? 1 : -1;
     traced = true;
-    if (line.find("_OBJ_REGION ") == std::string::npos) count += allocated ? 1 : -1;
+    live.all += step;
+    if (line.find(" NTGDI_OBJ_DC ") != std::string::npos) live.windowDcs += step;
+    if (line.find(" NTGDI_OBJ_REGION ") != std::string::npos) live.regions += step;
   }
-  return traced ? count : -1;
+  if (!traced) live.all = -1;
+  return live;
 }
 
 namespace {

@@ -90,10 +90,15 @@ class Dusklamp {
   HWND window_ = nullptr;
 };
 
-// The count of live GDI objects in a Wine GDI trace of the process, -1 if it holds none. Regions
-// are left out: the program makes none, and Wine keeps a number of them for the windows' visible
-// and update areas that changes from moment to moment.
-long LiveGdiObjects(const std::wstring& traceFile);
+// Live GDI objects in a Wine GDI trace of the process, by kind.
+struct GdiObjects {
+  long all = -1;       // every kind; -1 when the trace holds none
+  long windowDcs = 0;  // window DCs, which Wine keeps for reuse, each with a companion object
+  long regions = 0;    // Wine's visible and update regions, changing in number by the moment
+  // What the program's own drawing keeps: it makes memory DCs, never window DCs or regions.
+  long Drawing() const { return all - 2 * windowDcs - regions; }
+};
+GdiObjects LiveGdiObjects(const std::wstring& traceFile);
 // Open handles of a process, from the system's handle table (GetProcessHandleCount of another
 // process gives 0 under Wine).
 DWORD SystemHandleCount(DWORD processId);
