@@ -128,5 +128,15 @@ run_wine "$send_exit"
 wait "$app"
 check "the portable copy writes Settings.xml beside itself" test -f "$portable/Settings.xml"
 
+# The settings Scoop's manifest starts a copy with are read as a valid file, not kept as damaged.
+python3 -c 'import json, re, sys; print(re.search(r"\x27(<.*>)\x27", "".join(json.load(sys.stdin)["pre_install"])).group(1))' \
+  < "$ROOT/dist/scoop/dusklamp.json" > "$portable/Settings.xml"
+check "Scoop's first settings are a document" grep -q "<DusklampSettings" "$portable/Settings.xml"
+start_app "$portable/Dusklamp.exe"
+run_wine "$send_exit"
+wait "$app"
+check "which Dusklamp reads as its own" test ! -e "$portable/Settings.xml.bak"
+check "and fills in on exit" grep -q "auto_fade_interval" "$portable/Settings.xml"
+
 echo "$failures failure(s); details in $log; the pages in $shots"
 [ "$failures" = 0 ]
