@@ -4,7 +4,8 @@
 # installed program keeping its settings in the roaming application data folder; an upgrade over
 # a running copy that starts it again; a silent uninstall that leaves the settings; the pages a
 # user clicks through, photographed, with the start-at-sign-in choice and the removal of the
-# settings; and the portable zip keeping Settings.xml beside itself.
+# settings; and the portable zip keeping Settings.xml beside itself and reading the settings
+# Scoop's manifest starts it with.
 set -uo pipefail
 source "$(dirname "$0")/../../scripts/lib.sh"
 version="$(sed -n 's/^#define DUSKLAMP_VERSION_DOTTED "\(.*\)"$/\1/p' "$ROOT/res/version.h")"
