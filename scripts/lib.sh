@@ -70,6 +70,9 @@ link_boost() {
 
 setup_all() { install_packages; fetch_tinyxml; link_boost; }
 
+# The program's version, 2.4.0.59, from the file the build reads it from.
+dusklamp_version() { sed -n 's/^#define DUSKLAMP_VERSION_DOTTED "\(.*\)"$/\1/p' "$ROOT/res/version.h"; }
+
 # The time every release artifact carries: the last commit's, or the version file's in a source
 # tree without its history; a SOURCE_DATE_EPOCH already set wins.
 source_date_epoch() {

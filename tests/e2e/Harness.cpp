@@ -320,7 +320,6 @@ DWORD SystemHandleCount(DWORD processId) {
 GdiObjects LiveGdiObjects(const std::wstring& traceFile) {
   const std::string trace = ReadFileBytes(traceFile);
   GdiObjects live;
-  live.all = 0;
   bool traced = false;
   for (size_t at = 0; (at = trace.find(":trace:gdi:", at)) != std::string::npos; ++at) {
     const size_t end = trace.find('\n', at);
@@ -333,7 +332,7 @@ GdiObjects LiveGdiObjects(const std::wstring& traceFile) {
     if (line.find(" NTGDI_OBJ_DC ") != std::string::npos) live.windowDcs += step;
     if (line.find(" NTGDI_OBJ_REGION ") != std::string::npos) live.regions += step;
   }
-  if (!traced) live.all = -1;
+  if (!traced) live.all = -1;  // nothing to count from
   return live;
 }
 

@@ -92,7 +92,7 @@ class Dusklamp {
 
 // Live GDI objects in a Wine GDI trace of the process, by kind.
 struct GdiObjects {
-  long all = -1;       // every kind; -1 when the trace holds none
+  long all = 0;        // every kind; -1 when the trace holds none
   long windowDcs = 0;  // window DCs, which Wine keeps for reuse, each with a companion object
   long regions = 0;    // Wine's visible and update regions, changing in number by the moment
   // What the program's own drawing keeps: it makes memory DCs, never window DCs or regions.

@@ -8,7 +8,7 @@
 # Scoop's manifest starts it with.
 set -uo pipefail
 source "$(dirname "$0")/../../scripts/lib.sh"
-version="$(sed -n 's/^#define DUSKLAMP_VERSION_DOTTED "\(.*\)"$/\1/p' "$ROOT/res/version.h")"
+version="$(dusklamp_version)"
 short="${version%.*}"
 setup="$ROOT/dist/Dusklamp-$short-setup.exe"
 zip="$ROOT/dist/Dusklamp-$short-portable.zip"
@@ -29,6 +29,9 @@ run_wine() { wine "$@" >>"$log" 2>&1 </dev/null; }
 reg_has() { wine reg query "$1" /v "$2" >"$BUILD/reg.out" 2>&1 </dev/null && grep -q "$3" "$BUILD/reg.out"; }
 reg_lacks() { ! wine reg query "$1" /v "$2" >/dev/null 2>&1 </dev/null; }
 start_app() { wine "$1" >>"$log" 2>&1 </dev/null & app=$!; run_wine "$send_exit" --running; }
+# Starts a copy, ends it as its menu's Exit does, and gives its exit code.
+run_and_exit() { start_app "$1"; run_wine "$send_exit"; wait "$app"; }
+wait_gone() { for _ in $(seq 100); do [ -e "$1" ] || return 0; sleep 0.2; done; }
 page() { wine "$wizard" "$@" </dev/null 2>>"$log"; }
 unticked() { ! page checked "$1"; }
 # A picture of the wizard once it has finished drawing: two screenshots alike in a row.
@@ -60,9 +63,7 @@ check "installed-apps entry under the product code, with version" reg_has "$unin
 check "installed-apps entry with publisher" reg_has "$uninstall_key" Publisher "Quillane"
 cp "$programs/Uninstall.exe" "$BUILD/first-uninstaller.exe"
 
-start_app "$programs/Dusklamp.exe"
-run_wine "$send_exit"
-wait "$app"
+run_and_exit "$programs/Dusklamp.exe"
 check "the installed program ends with 1 on Exit" test "$?" = 1
 check "its settings go to the roaming folder" test -f "$roaming/Settings.xml"
 check "and not beside the program" test ! -f "$programs/Settings.xml"
@@ -79,7 +80,7 @@ check "the upgrade keeps starting at sign-in" reg_has "$run_key" Dusklamp "Duskl
 check "the uninstaller is the same bytes again" cmp "$programs/Uninstall.exe" "$BUILD/first-uninstaller.exe"
 
 run_wine "$programs/Uninstall.exe" /S
-for _ in $(seq 100); do [ -e "$programs" ] || break; sleep 0.2; done
+wait_gone "$programs"
 check "uninstall removes the program folder" test ! -e "$programs"
 check "uninstall removes the shortcut" test ! -e "$shortcut"
 check "uninstall removes the Run value" reg_lacks "$run_key" Dusklamp
@@ -116,7 +117,7 @@ page click "Uninstall"
 check "the uninstaller finishes" page wait "Close"
 photograph 5-uninstalled
 page click "Close"
-for _ in $(seq 100); do [ -e "$programs" ] || break; sleep 0.2; done
+wait_gone "$programs"
 check "uninstall removes the program folder" test ! -e "$programs"
 check "ticked, it removes the settings and their folders" test ! -e "$(dirname "$roaming")"
 
@@ -124,18 +125,14 @@ portable="$BUILD/portable-test"
 rm -rf "$portable" && mkdir -p "$portable"
 check "portable zip unpacks" unzip -q "$zip" -d "$portable"
 check "portable zip holds no installation markers" test ! -e "$portable/install.log"
-start_app "$portable/Dusklamp.exe"
-run_wine "$send_exit"
-wait "$app"
+run_and_exit "$portable/Dusklamp.exe"
 check "the portable copy writes Settings.xml beside itself" test -f "$portable/Settings.xml"
 
 # The settings Scoop's manifest starts a copy with are read as a valid file, not kept as damaged.
 python3 -c 'import json, re, sys; print(re.search(r"\x27(<.*>)\x27", "".join(json.load(sys.stdin)["pre_install"])).group(1))' \
   < "$ROOT/dist/scoop/dusklamp.json" > "$portable/Settings.xml"
 check "Scoop's first settings are a document" grep -q "<DusklampSettings" "$portable/Settings.xml"
-start_app "$portable/Dusklamp.exe"
-run_wine "$send_exit"
-wait "$app"
+run_and_exit "$portable/Dusklamp.exe"
 check "which Dusklamp reads as its own" test ! -e "$portable/Settings.xml.bak"
 check "and fills in on exit" grep -q "auto_fade_interval" "$portable/Settings.xml"
 
