@@ -20,7 +20,13 @@ file(GLOB E2E_TESTS ${PROJECT_SOURCE_DIR}/tests/e2e/*.cpp)
 add_executable(e2e_tests ${E2E_TESTS})
 target_link_libraries(e2e_tests PRIVATE dusklamp_core GTest::gtest_main
   user32 gdi32 shell32 shlwapi)
-add_dependencies(e2e_tests Dusklamp)
+add_dependencies(e2e_tests Dusklamp planted planted_version)
+add_dependencies(win_tests planted)
+# The DLLs the planting test puts beside the program under system DLLs' names.
+add_library(planted SHARED tests/e2e/PlantedLibrary.c)
+add_library(planted_version SHARED tests/e2e/PlantedLibrary.c tests/e2e/PlantedVersion.def)
+target_compile_definitions(planted_version PRIVATE PLANTED_VERSION)
+set_target_properties(planted planted_version PROPERTIES PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${TEST_OUTPUT})
 target_compile_definitions(e2e_tests PRIVATE E2E_DIR="${PROJECT_SOURCE_DIR}/tests/e2e")
 
 set_target_properties(core_tests win_tests e2e_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TEST_OUTPUT})

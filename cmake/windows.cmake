@@ -13,6 +13,15 @@ add_compile_options(-Os -ffunction-sections -fdata-sections)
 # where it copies any other into the process's private memory (half a megabyte here).
 add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--gc-sections -Wl,--file-alignment=4096
   -Wl,--no-insert-timestamp)
+# Hardening: stack canaries and checked C library calls (GCC's libssp, linked statically), and
+# the loader's protections said out loud rather than left to the linker's defaults: a relocatable
+# image (ASLR), non-executable data (NX) and, on x64, addresses from the whole 64-bit range.
+add_compile_options(-fstack-protector-strong)
+add_compile_definitions(_FORTIFY_SOURCE=2)
+add_link_options(-fstack-protector-strong -Wl,--dynamicbase -Wl,--nxcompat)
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  add_link_options(-Wl,--high-entropy-va)
+endif()
 
 add_library(tinyxml STATIC
   ${TINYXML_DIR}/tinyxml.cpp ${TINYXML_DIR}/tinyxmlparser.cpp
@@ -30,6 +39,7 @@ set(SHELL_SOURCES
   app/CrashGuard.cpp
   app/DataFolder.cpp
   app/Module.cpp
+  app/SystemLibraries.cpp
   settings/SettingsFile.cpp
   ui/Window.cpp
   ui/Subclass.cpp
@@ -58,16 +68,25 @@ set(SHELL_SOURCES
 )
 add_library(dusklamp_shell STATIC ${SHELL_SOURCES})
 target_link_libraries(dusklamp_shell PUBLIC dusklamp_core
-  comctl32 comdlg32 shell32 shlwapi ole32 advapi32 version gdi32 user32)
+  comctl32 comdlg32 shell32 shlwapi ole32 advapi32 gdi32 user32)
 
 set(RESOURCES ${PROJECT_SOURCE_DIR}/res/Dusklamp.rc)
 set_source_files_properties(${RESOURCES} PROPERTIES OBJECT_DEPENDS
   "${PROJECT_SOURCE_DIR}/res/dialogs.rc;${PROJECT_SOURCE_DIR}/res/Dusklamp.manifest;${PROJECT_SOURCE_DIR}/res/resource.h;${PROJECT_SOURCE_DIR}/res/version.h")
 
-add_executable(Dusklamp WIN32 app/main.cpp ${RESOURCES})
+add_executable(Dusklamp WIN32 app/main.cpp app/LoadConfig.c ${RESOURCES})
 target_include_directories(Dusklamp PRIVATE ${PROJECT_SOURCE_DIR}/res)
 target_link_libraries(Dusklamp PRIVATE dusklamp_shell)
 target_link_options(Dusklamp PRIVATE -municode -mwindows -s)
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  # The load configuration (app/LoadConfig.c), which this linker does not point the header at.
+  target_link_options(Dusklamp PRIVATE -Wl,--require-defined=_load_config_used
+    -Wl,-Map=${CMAKE_BINARY_DIR}/Dusklamp.map)
+  find_package(Python3 REQUIRED COMPONENTS Interpreter)
+  add_custom_command(TARGET Dusklamp POST_BUILD VERBATIM
+    COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/cmake/set-load-config.py
+      $<TARGET_FILE:Dusklamp> ${CMAKE_BINARY_DIR}/Dusklamp.map)
+endif()
 set_target_properties(Dusklamp PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR})
 
 if(DUSKLAMP_TESTS)

@@ -1,12 +1,15 @@
 ; Per-user installer for Dusklamp: no administrator rights, the user's local programs folder,
 ; install.log beside the program (so settings go to the roaming application data folder),
 ; a Start menu shortcut, start at sign-in (optional, on by default) and an installed-apps entry.
-; makensis gets VERSION (2.4.0.59), SHORT_VERSION (2.4.0), EXE and OUTFILE from scripts/package.
+; makensis gets VERSION (2.4.0.59), SHORT_VERSION (2.4.0), EXE, WIZARD_BITMAP and OUTFILE from
+; scripts/package, which gives every file stored here the commit's time.
 
 Unicode true
 Target amd64-unicode
 RequestExecutionLevel user
 ManifestDPIAware true
+; The installer runs with the behaviour of the Windows it is on, not Vista's.
+ManifestSupportedOS all
 SetCompressor /SOLID lzma
 
 !include "MUI2.nsh"
@@ -43,7 +46,7 @@ Var RemoveSettings
 
 !define MUI_ICON "..\res\icons\IconMain.ico"
 !define MUI_UNICON "..\res\icons\IconMain.ico"
-!define MUI_WELCOMEFINISHPAGE_BITMAP "wizard.bmp"
+!define MUI_WELCOMEFINISHPAGE_BITMAP "${WIZARD_BITMAP}"
 
 !insertmacro MUI_PAGE_DIRECTORY
 Page custom SignInPage SignInPageLeave

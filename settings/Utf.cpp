@@ -88,3 +88,27 @@ std::string WideToUtf8(const std::wstring& text) {
   }
   return out;
 }
+
+std::string Utf16BytesToUtf8(const std::string& bytes, bool bigEndian) {
+  const auto unit = [&](size_t i) {
+    const auto first = uint8_t(bytes[i]), second = uint8_t(bytes[i + 1]);
+    return char32_t(bigEndian ? first << 8 | second : second << 8 | first);
+  };
+  std::string out;
+  const size_t units = bytes.size() / 2;
+  for (size_t i = 0; i < units; ++i) {
+    char32_t cp = unit(2 * i);
+    if (cp >= 0xD800 && cp <= 0xDFFF) {
+      const char32_t next = i + 1 < units ? unit(2 * (i + 1)) : 0;
+      if (cp <= 0xDBFF && next >= 0xDC00 && next <= 0xDFFF) {
+        cp = 0x10000 + ((cp - 0xD800) << 10) + (next - 0xDC00);
+        ++i;
+      } else {
+        cp = kReplacement;
+      }
+    }
+    AppendUtf8(out, cp);
+  }
+  if (bytes.size() % 2) AppendUtf8(out, kReplacement);
+  return out;
+}

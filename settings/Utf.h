@@ -4,3 +4,7 @@
 
 std::wstring Utf8ToWide(const std::string& text);
 std::string WideToUtf8(const std::wstring& text);
+
+// Bytes of UTF-16 text in the given byte order as UTF-8; a lone surrogate or a last odd byte
+// becomes U+FFFD.
+std::string Utf16BytesToUtf8(const std::string& bytes, bool bigEndian);

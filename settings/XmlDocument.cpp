@@ -54,6 +54,20 @@ XmlElement XmlDocument::CreateRoot(const std::wstring& name) {
 
 XmlElement XmlDocument::Root() const { return XmlElement(document_->RootElement()); }
 
+namespace {
+
+// A file's bytes as valid UTF-8. Notepad's "Unicode" saves UTF-16 with a byte-order mark (and
+// keeps a declaration saying UTF-8); such text gets the UTF-8 mark, by which TinyXML reads it as
+// UTF-8 whatever its declaration says.
+std::string AsUtf8(const std::string& bytes) {
+  const std::string utf8Mark = "\xEF\xBB\xBF";
+  if (bytes.compare(0, 2, "\xFF\xFE") == 0) return utf8Mark + Utf16BytesToUtf8(bytes.substr(2), false);
+  if (bytes.compare(0, 2, "\xFE\xFF") == 0) return utf8Mark + Utf16BytesToUtf8(bytes.substr(2), true);
+  return WideToUtf8(Utf8ToWide(bytes));
+}
+
+}  // namespace
+
 // TinyXML's UTF-8 reader trusts a lead byte's length and steps past the end of the text when a
 // file ends inside a character; so the bytes are made valid UTF-8 (bad sequences become U+FFFD)
 // before the parser sees them.
@@ -65,7 +79,7 @@ XmlLoad XmlDocument::Load(std::FILE* file) {
   }
   if (std::ferror(file)) return XmlLoad::Unreadable;
   if (bytes.size() > kMaxXmlBytes) return XmlLoad::Rejected;
-  return Parse(WideToUtf8(Utf8ToWide(bytes))) ? XmlLoad::Parsed : XmlLoad::Rejected;
+  return Parse(AsUtf8(bytes)) ? XmlLoad::Parsed : XmlLoad::Rejected;
 }
 
 bool XmlDocument::Parse(const std::string& text) {

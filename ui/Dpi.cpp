@@ -1,12 +1,13 @@
 #include "ui/Dpi.h"
 
+#include "app/SystemLibraries.h"
+
 namespace {
 
 // Looked up at run time: the program also runs on systems older than these functions.
 template <typename Function>
 Function User32Function(const char* name) {
-  return reinterpret_cast<Function>(
-      reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
+  return LibraryFunction<Function>(GetModuleHandleW(L"user32.dll"), name);
 }
 
 }  // namespace

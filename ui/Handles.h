@@ -59,6 +59,10 @@ struct BrushTraits {
   using Handle = HBRUSH;
   static bool Free(HBRUSH h) { return DeleteObject(h) != FALSE; }
 };
+struct LibraryTraits {
+  using Handle = HMODULE;
+  static bool Free(HMODULE h) { return FreeLibrary(h) != FALSE; }
+};
 struct MemoryDcTraits {
   using Handle = HDC;
   static bool Free(HDC h) { return DeleteDC(h) != FALSE; }
@@ -71,6 +75,7 @@ using MenuHandle = UniqueHandle<MenuTraits>;
 using BitmapHandle = UniqueHandle<BitmapTraits>;
 using BrushHandle = UniqueHandle<BrushTraits>;
 using MemoryDc = UniqueHandle<MemoryDcTraits>;
+using LibraryHandle = UniqueHandle<LibraryTraits>;
 
 // A device context from GetDC or GetWindowDC, given back with ReleaseDC.
 class WindowDc {

@@ -23,6 +23,15 @@ std::string Saved(const FaderSettings& settings) {
 const std::string kRootStart =
     "<DusklampSettings version=\"1.0\" xmlns=\"http://www.quillane.example/dusklamp/xmlns/settings\">";
 
+XmlLoad LoadBytes(const std::string& bytes, XmlDocument& document) {
+  std::FILE* file = std::tmpfile();
+  std::fwrite(bytes.data(), 1, bytes.size(), file);
+  std::rewind(file);
+  const XmlLoad loaded = document.Load(file);
+  std::fclose(file);
+  return loaded;
+}
+
 std::string FileWith(const std::string& fader, const std::string& root = kRootStart) {
   return "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\n" + root +
          "<States><Application debut=\"0\" /></States><Options>" + fader +
@@ -161,28 +170,39 @@ TEST(SettingsDocument, MissingGroupsLeaveTheRecordAsItWas) {
 // Found by fuzzing: a file ending inside a multi-byte character made the parser read past the end
 // of its buffer (AddressSanitizer reports it here if loading hands such bytes to the parser).
 TEST(SettingsDocument, AFileEndingInsideACharacterIsReadSafely) {
-  const std::string bytes =
-      "<?xml version=\"2.0\" encoding=\"UTF-8\" ?>\r\n<DusklampSettings version=\";. ad\xEF";
-  std::FILE* file = std::tmpfile();
-  std::fwrite(bytes.data(), 1, bytes.size(), file);
-  std::rewind(file);
   XmlDocument document;
-  document.Load(file);
-  std::fclose(file);
+  LoadBytes("<?xml version=\"2.0\" encoding=\"UTF-8\" ?>\r\n<DusklampSettings version=\";. ad\xEF", document);
   FaderSettings settings;
   EXPECT_FALSE(ReadSettingsDocument(document, settings));
 }
 
 TEST(SettingsDocument, LoadingAFileReadsItAsUtf8) {
-  const std::string bytes = "\xEF\xBB\xBF" + FileWith("<Fader overlay_color=\"#00ff80\" text_size=\"\xD0\xB4\" />");
-  std::FILE* file = std::tmpfile();
-  std::fwrite(bytes.data(), 1, bytes.size(), file);
-  std::rewind(file);
   XmlDocument document;
-  ASSERT_EQ(XmlLoad::Parsed, document.Load(file));
-  std::fclose(file);
+  ASSERT_EQ(XmlLoad::Parsed,
+            LoadBytes("\xEF\xBB\xBF" + FileWith("<Fader overlay_color=\"#00ff80\" text_size=\"\xD0\xB4\" />"), document));
   FaderSettings settings;
   ASSERT_TRUE(ReadSettingsDocument(document, settings));
   EXPECT_EQ(ArgbColor::FromRgb(0, 255, 128), settings.overlayColor);
   EXPECT_EQ(250, settings.textSize);
+}
+
+// What Notepad's "Unicode" and "Unicode big endian" save: the mark, then UTF-16, with the
+// declaration still saying UTF-8; here with CR LF line ends and a character beyond the basic plane.
+TEST(SettingsDocument, AUtf16FileInEitherByteOrderReadsAsTheSameSettings) {
+  const std::string ascii = FileWith("<Fader fade_duration=\"42\" overlay_color=\"#00ff80\" />\r\n");
+  std::u16string text(ascii.begin(), ascii.end());
+  text += u"<!-- \U0001F550 \u0434 -->";
+  for (const bool bigEndian : {false, true}) {
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char16_t unit : text) {
+      const char high = char(unit >> 8), low = char(unit & 0xFF);
+      bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    XmlDocument document;
+    ASSERT_EQ(XmlLoad::Parsed, LoadBytes(bytes, document)) << bigEndian;
+    FaderSettings settings;
+    ASSERT_TRUE(ReadSettingsDocument(document, settings)) << bigEndian;
+    EXPECT_EQ(42, settings.fadeDuration);
+    EXPECT_EQ(ArgbColor::FromRgb(0, 255, 128), settings.overlayColor);
+  }
 }

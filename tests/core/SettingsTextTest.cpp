@@ -85,3 +85,11 @@ TEST(Utf, RoundTripsEveryPlaneAndReplacesMalformedBytes) {
   EXPECT_EQ(L"\uFFFD\uFFFD", Utf8ToWide("\xE6\x99"));  // cut short: each byte replaced
   EXPECT_EQ(L"\uFFFD\uFFFD", Utf8ToWide("\xC0\xAF"));  // overlong
 }
+
+TEST(Utf, Utf16BytesBecomeUtf8InEitherOrderAndBrokenUnitsAreReplaced) {
+  EXPECT_EQ("a\xD0\xB4\xF0\x9F\x95\x90", Utf16BytesToUtf8(std::string("a\0\x34\x04\x3D\xD8\x50\xDD", 8), false));
+  EXPECT_EQ("a\xD0\xB4\xF0\x9F\x95\x90", Utf16BytesToUtf8(std::string("\0a\x04\x34\xD8\x3D\xDD\x50", 8), true));
+  EXPECT_EQ("\xEF\xBF\xBDz", Utf16BytesToUtf8(std::string("\x3D\xD8z\0", 4), false));  // high surrogate alone
+  EXPECT_EQ("\xEF\xBF\xBD", Utf16BytesToUtf8(std::string("\x50\xDD", 2), false));      // low surrogate alone
+  EXPECT_EQ("z\xEF\xBF\xBD", Utf16BytesToUtf8(std::string("z\0\x3D", 3), false));      // odd last byte
+}

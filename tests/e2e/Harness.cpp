@@ -204,11 +204,12 @@ bool Dusklamp::Start(const std::wstring& arguments, WORD showWindow) {
   return Launched(Launch(exe_, arguments, showWindow, process_));
 }
 
-// Wine writes its traces to the Unix standard error of the traced process, which a Windows
-// parent cannot redirect; so a Unix shell starts this copy under Wine with the trace switched on.
-bool Dusklamp::StartTracingGdi(const std::wstring& traceFile) {
-  if (!RunUnix(L"/bin/sh -c \"WINEDEBUG=+gdi exec wine '" + UnixPath(exe_) + L"' 2>'" +
-                   UnixPath(traceFile) + L"' >/dev/null\"",
+// Wine reads its variables from the Unix environment it starts in, and writes its traces to the
+// Unix standard error of the traced process, which a Windows parent cannot redirect; so a Unix
+// shell starts such a copy under Wine.
+bool Dusklamp::StartUnderWine(const std::wstring& variables, const std::wstring& errorFile) {
+  if (!RunUnix(L"/bin/sh -c \"" + variables + L" exec wine '" + UnixPath(exe_) + L"' 2>'" +
+                   UnixPath(errorFile) + L"' >/dev/null\"",
                false)) {
     return false;
   }
@@ -218,6 +219,10 @@ bool Dusklamp::StartTracingGdi(const std::wstring& traceFile) {
   process_.hProcess = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE,
                                   FALSE, process_.dwProcessId);
   return process_.hProcess != nullptr;
+}
+
+bool Dusklamp::StartTracingGdi(const std::wstring& traceFile) {
+  return StartUnderWine(L"WINEDEBUG=+gdi", traceFile);
 }
 
 // A start that fails says why, for the log of a run that cannot be repeated.

@@ -1,14 +1,26 @@
 #!/bin/bash
-# Builds the release a second time from a copy of the sources in another folder, later, under
-# another umask and time zone, and checks that every file under dist/ and the program itself come
-# out byte for byte as scripts/package made them here.
+# Builds the release a second time as a user rebuilding it would, from a fresh clone of the same
+# commit in another folder, later, under another umask and time zone, and checks that every file
+# under dist/ and the program itself come out byte for byte as scripts/package made them here.
 set -euo pipefail
 source "$(dirname "$0")/../../scripts/lib.sh"
 SOURCE_DATE_EPOCH="$(source_date_epoch)"
 export SOURCE_DATE_EPOCH
 copy="$BUILD/reproducible/elsewhere/Dusklamp"
-rm -rf "$BUILD/reproducible" && mkdir -p "$copy/build"
-(cd "$ROOT" && tar --exclude=./build --exclude=./dist --exclude=./.git -cf - .) | tar -xf - -C "$copy"
+rm -rf "$BUILD/reproducible" && mkdir -p "$(dirname "$copy")"
+if git -C "$ROOT" rev-parse -q --verify HEAD >/dev/null; then
+  git clone -q "$ROOT" "$copy"
+  # Changes not committed yet (a developer's run) as a commit of their own, which the clone has.
+  changes="$(git -C "$ROOT" stash create)"
+  [ -z "$changes" ] || git -C "$copy" checkout -q --detach "$changes"
+else
+  mkdir -p "$copy"
+  (cd "$ROOT" && tar --exclude=./build --exclude=./dist -cf - .) | tar -xf - -C "$copy"
+fi
+# Every file of the copy a good while newer than any here, as a later checkout's are.
+later="$(( $(date +%s) + 3600 ))"
+find "$copy" -path "$copy/.git" -prune -o -exec touch -h -d "@$later" {} +
+mkdir -p "$copy/build"
 cp -a "$DEPS" "$copy/build/"  # the fetched TinyXML sources, without fetching them again
 (umask 077 && TZ=Pacific/Kiritimati "$copy/scripts/package" >"$BUILD/reproducible.log" 2>&1) \
   || { cat "$BUILD/reproducible.log"; exit 1; }

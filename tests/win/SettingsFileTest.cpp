@@ -9,6 +9,7 @@
 
 #include "app/DataFolder.h"
 #include "settings/FaderSettings.h"
+#include "settings/Utf.h"
 #include "tests/win/WinTestSupport.h"
 
 namespace {
@@ -121,6 +122,30 @@ TEST_F(SettingsFileTest, SaveWritesCrLfLinesAndLoadReadsThemBack) {
   ASSERT_TRUE(settings.Load());
   EXPECT_EQ(333, settings.textSize);
   EXPECT_FALSE(settings.debut);
+}
+
+// A file the user saved from Notepad as "Unicode" (UTF-16 with its mark, either byte order) is
+// theirs: read as the same settings, not kept aside as damaged; the next save is UTF-8 again.
+TEST_F(SettingsFileTest, AUtf16FileIsReadAsTheSameSettingsAndSavedAsUtf8) {
+  FaderSettings& settings = FaderSettings::Instance();
+  settings.textSize = 333;
+  ASSERT_TRUE(settings.Save());
+  const std::wstring text = Utf8ToWide(Read(portable));
+  for (const bool bigEndian : {false, true}) {
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const wchar_t unit : text) {
+      const char high = char(unit >> 8), low = char(unit & 0xFF);
+      bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    Write(portable, bytes);
+    settings.textSize = 10;
+    ASSERT_TRUE(settings.Load()) << bigEndian;
+    EXPECT_EQ(333, settings.textSize);
+    EXPECT_EQ(SettingsFileState::Accepted, settings.fileState);
+    ASSERT_TRUE(settings.SaveAtExit());
+    EXPECT_EQ(0u, Read(portable).find("<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n"));
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((portable + L".bak").c_str()));
+  }
 }
 
 TEST_F(SettingsFileTest, AFailedSaveLeavesTheOldFileWhole) {

@@ -1,0 +1,112 @@
+#!/usr/bin/python3
+"""Checks the program and the installer against Windows' binary and manifest guidance: imports
+only from DLLs Windows always takes from its own folder (its KnownDLLs, and the common controls,
+which the manifest sends to the system's side-by-side copy), the loader's protections, no section
+both writable and executable, the manifest's entries, and in the program the stack protector,
+checked C library calls, no time stamp, the load configuration and its size.
+Usage: check-binaries.py [PROGRAM [INSTALLER]] (by default the build's and the release's).
+Debian's Python, for python3-pefile."""
+import glob
+import os
+import sys
+import xml.etree.ElementTree as ElementTree
+
+import pefile
+
+ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), '..', '..'))
+KNOWN_DLLS = {'advapi32', 'clbcatq', 'combase', 'comdlg32', 'coml2', 'difxapi', 'gdi32', 'gdiplus',
+              'imagehlp', 'imm32', 'kernel32', 'msctf', 'msvcrt', 'normaliz', 'nsi', 'ole32',
+              'oleaut32', 'psapi', 'rpcrt4', 'sechost', 'setupapi', 'shcore', 'shell32', 'shlwapi',
+              'user32', 'wldap32', 'ws2_32'}
+ALLOWED_IMPORTS = KNOWN_DLLS | {'comctl32'}
+SUPPORTED_OS = {'{e2011457-1546-43c5-a5fe-008deee3d3f0}': 'Vista', '{35138b9a-5d96-4fbd-8e2d-a2440225f93a}': '7',
+                '{4a2f28e3-53b9-4441-ba9c-d69d4a4a6e38}': '8', '{1f676c76-80e1-4239-95bb-83d0f6d0da78}': '8.1',
+                '{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}': '10 and 11'}
+DYNAMIC_BASE, HIGH_ENTROPY_VA, NX_COMPAT = 0x40, 0x20, 0x100
+LOAD_LIBRARY_SEARCH_SYSTEM32 = 0x800
+failures = []
+
+
+def check(what, condition):
+    print(('ok   ' if condition else 'FAIL ') + what)
+    if not condition:
+        failures.append(what)
+
+
+def manifest(pe):
+    resources = getattr(pe, 'DIRECTORY_ENTRY_RESOURCE', None)
+    for kind in resources.entries if resources else []:
+        if kind.id == pefile.RESOURCE_TYPE['RT_MANIFEST']:
+            data = kind.directory.entries[0].directory.entries[0].data.struct
+            return ElementTree.fromstring(pe.get_data(data.OffsetToData, data.Size))
+    return None
+
+
+def elements(tree, name):
+    return [e for e in tree.iter() if e.tag.split('}')[-1] == name] if tree is not None else []
+
+
+def check_common(name, pe):
+    imports = {entry.dll.decode().lower().removesuffix('.dll')
+               for entry in getattr(pe, 'DIRECTORY_ENTRY_IMPORT', [])}
+    delayed = {entry.dll.decode().lower().removesuffix('.dll')
+               for entry in getattr(pe, 'DIRECTORY_ENTRY_DELAY_IMPORT', [])}
+    check(f'{name} imports only KnownDLLs and the common controls: {sorted(imports | delayed)}',
+          imports and (imports | delayed) <= ALLOWED_IMPORTS)
+    check(f'{name} has non-executable data (NX)', pe.OPTIONAL_HEADER.DllCharacteristics & NX_COMPAT)
+    for section in pe.sections:
+        writable_and_executable = (section.Characteristics & 0x80000000) and (section.Characteristics & 0x20000000)
+        section_name = section.Name.rstrip(b'\0').decode()
+        check(f'{name} section {section_name} is not both writable and executable', not writable_and_executable)
+    tree = manifest(pe)
+    check(f'{name} has a manifest', tree is not None)
+    supported = {e.get('Id', '').lower() for e in elements(tree, 'supportedOS')}
+    for guid, windows in SUPPORTED_OS.items():
+        check(f'{name} manifest says it supports Windows {windows}', guid in supported)
+    levels = elements(tree, 'requestedExecutionLevel')
+    check(f'{name} manifest asks for no elevation (asInvoker)',
+          len(levels) == 1 and levels[0].get('level') == 'asInvoker' and levels[0].get('uiAccess', 'false') == 'false')
+    controls = [e for e in elements(tree, 'assemblyIdentity') if e.get('name') == 'Microsoft.Windows.Common-Controls']
+    check(f'{name} manifest asks for the common controls 6.0', [e.get('version') for e in controls] == ['6.0.0.0'])
+    check(f'{name} manifest declares DPI awareness', bool(elements(tree, 'dpiAware')))
+    return tree
+
+
+def check_program(path):
+    name = os.path.basename(path)
+    pe = pefile.PE(path)
+    tree = check_common(name, pe)
+    flags = pe.OPTIONAL_HEADER.DllCharacteristics
+    check(f'{name} is relocatable (ASLR) and keeps its relocations',
+          flags & DYNAMIC_BASE and not pe.FILE_HEADER.Characteristics & 0x1 and
+          pe.OPTIONAL_HEADER.DATA_DIRECTORY[5].Size > 0)
+    check(f'{name} takes addresses from the whole 64-bit range', flags & HIGH_ENTROPY_VA)
+    check(f'{name} carries no time stamp', pe.FILE_HEADER.TimeDateStamp == 0)
+    check(f'{name} checksum is right', pe.OPTIONAL_HEADER.CheckSum == pe.generate_checksum())
+    config = getattr(pe, 'DIRECTORY_ENTRY_LOAD_CONFIG', None)
+    dependent = config and (getattr(config.struct, 'DependentLoadFlags', None) or getattr(config.struct, 'Reserved1', 0))
+    check(f'{name} asks the loader for system-folder DLLs only (DependentLoadFlags)',
+          dependent == LOAD_LIBRARY_SEARCH_SYSTEM32)
+    with open(path, 'rb') as f:
+        data = f.read()
+    check(f'{name} has the stack protector', b'*** stack smashing detected ***' in data)
+    check(f'{name} has checked C library calls (fortify)', b'*** buffer overflow detected ***' in data)
+    dpi = [e.text for e in elements(tree, 'dpiAwareness')]
+    check(f'{name} manifest asks for per-monitor DPI awareness', dpi and dpi[0].startswith('PerMonitorV2'))
+    check(f'{name} stays under 600 KB ({len(data)} bytes)', len(data) < 600 * 1024)
+
+
+def main():
+    program = sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, 'build', 'win', 'Dusklamp.exe')
+    installers = sys.argv[2:] or glob.glob(os.path.join(ROOT, 'dist', 'Dusklamp-*-setup.exe'))
+    check_program(program)
+    check('there is an installer to check', len(installers) == 1)
+    for installer in installers:
+        # NSIS's prebuilt stubs carry no relocations, so the installer cannot be relocatable.
+        check_common(os.path.basename(installer), pefile.PE(installer, fast_load=False))
+    if failures:
+        sys.exit(f'{len(failures)} check(s) failed')
+
+
+if __name__ == '__main__':
+    main()
