@@ -10,9 +10,8 @@ copy="$BUILD/reproducible/elsewhere/Dusklamp"
 rm -rf "$BUILD/reproducible" && mkdir -p "$(dirname "$copy")"
 if git -C "$ROOT" rev-parse -q --verify HEAD >/dev/null; then
   git clone -q "$ROOT" "$copy"
-  # Changes not committed yet (a developer's run) as a commit of their own, which the clone has.
-  changes="$(git -C "$ROOT" stash create)"
-  [ -z "$changes" ] || git -C "$copy" checkout -q --detach "$changes"
+  # A developer's run: the changes to tracked files not committed yet go into the clone too.
+  git -C "$ROOT" diff HEAD --binary | git -C "$copy" apply --binary --allow-empty
 else
   mkdir -p "$copy"
   (cd "$ROOT" && tar --exclude=./build --exclude=./dist -cf - .) | tar -xf - -C "$copy"
