@@ -52,6 +52,8 @@ set(SHELL_SOURCES
   ui/main/TimerIds.cpp
   ui/main/TrayIcon.cpp
   ui/fader/DcAttributeScope.cpp
+  ui/fader/AutoFadePause.cpp
+  ui/fader/Audience.cpp
   ui/fader/FadeEngine.cpp
   ui/fader/FaderPaint.cpp
   ui/fader/FullScreen.cpp

@@ -14,7 +14,7 @@ constexpr Bounds kDurationBounds{1, 300};
 constexpr Bounds kOpacityBounds{1, 100};
 constexpr Bounds kTextSizeBounds{10, 900};
 
-// The seven options the user edits; the Options dialog works on a copy of this block.
+// The options the user edits; the Options dialog works on a copy of this block.
 struct FaderOptions {
   int autoFadeInterval = 15;  // minutes
   int fadeDuration = 20;      // seconds for fade in, hold and fade out together
@@ -23,6 +23,7 @@ struct FaderOptions {
   ArgbColor textColor = ArgbColor::FromRgb(255, 255, 255);
   int textSize = 250;  // pixels
   bool autoBlock = true;  // no fade while a full-screen program is in the foreground
+  bool hideFromCapture = true;  // screen sharing and recordings leave the Fader out
 };
 
 // What the last load found in place of Settings.xml.

@@ -34,6 +34,7 @@ void ReadFader(const XmlElement& element, FaderSettings& settings) {
   ReadColor(element, L"text_color", settings.textColor);
   ReadInt(element, L"text_size", kTextSizeBounds, settings.textSize);
   ReadBool(element, L"auto_block", settings.autoBlock);
+  ReadBool(element, L"hide_from_capture", settings.hideFromCapture);
 }
 
 // Reads every element of the group with the wanted name, in document order.
@@ -60,6 +61,7 @@ void WriteSettingsDocument(const FaderSettings& settings, XmlDocument& document)
   fader.Set(L"text_color", FormatColorText(settings.textColor));
   fader.Set(L"text_size", settings.textSize);
   fader.Set(L"auto_block", settings.autoBlock ? 1 : 0);
+  fader.Set(L"hide_from_capture", settings.hideFromCapture ? 1 : 0);
 }
 
 bool ReadSettingsDocument(const XmlDocument& document, FaderSettings& settings) {

@@ -49,15 +49,28 @@ TEST_F(FadeScheduleTest, IntervalSevenFadesAt56AndAgainAtTheHour) {
   EXPECT_TRUE(TickAt(11, 0, 0));
 }
 
-TEST_F(FadeScheduleTest, AShortFadeIsFollowedByAnotherInTheSameMinute) {
+TEST_F(FadeScheduleTest, AShortFadeComesOncePerMinuteAndAShowByHandStillWorks) {
   FaderSettings::Instance().fadeDuration = 2;
   StartAt(9, 0, 0);
   EXPECT_TRUE(TickAt(10, 30, 0));
   FinishFade();
   ASSERT_FALSE(Visible());
-  EXPECT_TRUE(TickAt(10, 30, 5));
+  EXPECT_FALSE(TickAt(10, 30, 5));
+  EXPECT_FALSE(TickAt(10, 30, 10));
+  Send(CmdShowFader);
+  EXPECT_TRUE(Visible());
   FinishFade();
-  EXPECT_TRUE(TickAt(10, 30, 10));
+  EXPECT_TRUE(TickAt(10, 45, 5));  // the next matching minute fades again
+}
+
+TEST_F(FadeScheduleTest, AFadeBlockedAtTheFirstCheckStillComesAtTheNext) {
+  FaderSettings::Instance().fadeDuration = 2;
+  StartAt(9, 0, 0);
+  const HWND game = ForegroundWindowAt({-4, -4, GetSystemMetrics(SM_CXSCREEN) + 4,
+                                        GetSystemMetrics(SM_CYSCREEN) + 4});
+  EXPECT_FALSE(TickAt(10, 30, 0));
+  DestroyWindow(game);
+  EXPECT_TRUE(TickAt(10, 30, 5));
 }
 
 TEST_F(FadeScheduleTest, ClockSetBackDelaysFadesUntilTheIntervalHasPassedAgain) {

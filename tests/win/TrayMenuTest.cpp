@@ -13,6 +13,7 @@ struct Item {
   std::wstring text;  // empty for a separator
   UINT id;
   bool checked;
+  std::vector<std::wstring> submenu;
 };
 
 std::vector<Item> shownItems;
@@ -29,11 +30,17 @@ LRESULT CALLBACK CatchMenu(HWND window, UINT message, WPARAM wParam, LPARAM lPar
       wchar_t text[64] = {};
       MENUITEMINFOW info{};
       info.cbSize = sizeof(info);
-      info.fMask = MIIM_ID | MIIM_STATE | MIIM_STRING | MIIM_FTYPE;
+      info.fMask = MIIM_ID | MIIM_STATE | MIIM_STRING | MIIM_FTYPE | MIIM_SUBMENU;
       info.dwTypeData = text;
       info.cch = 64;
       GetMenuItemInfoW(menu, UINT(i), TRUE, &info);
-      shownItems.push_back({text, info.wID, (info.fState & MFS_CHECKED) != 0});
+      std::vector<std::wstring> submenu;
+      for (int j = 0; info.hSubMenu && j < GetMenuItemCount(info.hSubMenu); ++j) {
+        wchar_t subText[64] = {};
+        GetMenuStringW(info.hSubMenu, UINT(j), subText, 64, MF_BYPOSITION);
+        submenu.push_back(subText);
+      }
+      shownItems.push_back({text, info.wID, (info.fState & MFS_CHECKED) != 0, submenu});
     }
     if (chooseKey) {
       PostMessageW(reinterpret_cast<HWND>(lParam), WM_KEYDOWN, chooseKey, 0);
@@ -62,12 +69,15 @@ class TrayMenuTest : public MainWindowTest {
 
 TEST_F(TrayMenuTest, HiddenFaderOffersShowAndACheckedAutoFade) {
   const std::vector<Item> items = OpenMenu();
-  ASSERT_EQ(9u, items.size());
-  const wchar_t* texts[] = {L"&Show Fader", L"", L"&Auto Fade", L"&Options...", L"",
-                            L"&Website", L"A&bout Dusklamp", L"", L"E&xit"};
+  ASSERT_EQ(10u, items.size());
+  const wchar_t* texts[] = {L"&Show Fader", L"", L"&Auto Fade", L"&Pause Auto Fade", L"&Options...",
+                            L"", L"&Website", L"A&bout Dusklamp", L"", L"E&xit"};
   for (size_t i = 0; i < items.size(); ++i) EXPECT_EQ(texts[i], items[i].text) << i;
   EXPECT_TRUE(items[2].checked);
-  EXPECT_EQ(CmdExit, items[8].id);
+  const std::vector<std::wstring> pauses = {L"For &30 minutes", L"For &1 hour", L"For &2 hours",
+                                            L"Until &tomorrow"};
+  EXPECT_EQ(pauses, items[3].submenu);
+  EXPECT_EQ(CmdExit, items[9].id);
 }
 
 TEST_F(TrayMenuTest, ShownFaderOffersHideAndTheMenuIsLoadedAfreshEachTime) {
@@ -75,13 +85,13 @@ TEST_F(TrayMenuTest, ShownFaderOffersHideAndTheMenuIsLoadedAfreshEachTime) {
   Send(CmdAutoFade);  // also hides
   Send(CmdShowFader);
   std::vector<Item> items = OpenMenu();
-  ASSERT_EQ(9u, items.size());
+  ASSERT_EQ(10u, items.size());
   EXPECT_EQ(L"&Hide Fader", items[0].text);
   EXPECT_FALSE(items[2].checked);
   Send(CmdHideFader);
   Send(CmdAutoFade);
   items = OpenMenu();
-  ASSERT_EQ(9u, items.size());
+  ASSERT_EQ(10u, items.size());
   EXPECT_EQ(L"&Show Fader", items[0].text);
   EXPECT_TRUE(items[2].checked);
 }

@@ -53,15 +53,25 @@ HWND ForegroundWindowAt(const RECT& rect) {
   return window;
 }
 
-SYSTEMTIME FakeClock::now = {2026, 12, 2, 8, 10, 0, 0, 0};
+SYSTEMTIME FakeClock::now;
+ULONGLONG FakeClock::ticks;
 
 namespace {
 void WINAPI ReadFakeClock(SYSTEMTIME* time) { *time = FakeClock::now; }
+ULONGLONG WINAPI ReadFakeTicks() { return FakeClock::ticks; }
 }  // namespace
 
-FakeClock::FakeClock() { SetLocalClock(ReadFakeClock); }
+FakeClock::FakeClock() {
+  now = {2026, 12, 2, 8, 10, 0, 0, 0};
+  ticks = 1000000;
+  SetLocalClock(ReadFakeClock);
+  SetTickClock(ReadFakeTicks);
+}
 
-FakeClock::~FakeClock() { SetLocalClock(nullptr); }
+FakeClock::~FakeClock() {
+  SetLocalClock(nullptr);
+  SetTickClock(nullptr);
+}
 
 void FakeClock::Set(WORD hour, WORD minute, WORD second) {
   now.wHour = hour;

@@ -20,12 +20,15 @@ void DropQuitMessage();
 // A plain popup window of this thread at the given place, made the foreground window.
 HWND ForegroundWindowAt(const RECT& rect);
 
-// A local clock the tests set by hand.
+// A local clock the tests set by hand, from 8 December 2026, and a tick count beside it that
+// only Advance moves, as a clock the user cannot set.
 struct FakeClock {
   FakeClock();
   ~FakeClock();
   void Set(WORD hour, WORD minute, WORD second);
+  void Advance(ULONGLONG ms) { ticks += ms; }
   static SYSTEMTIME now;
+  static ULONGLONG ticks;
 };
 
 // Runs `action` from inside the next modal loop of this thread (a dialog, a menu, the colour

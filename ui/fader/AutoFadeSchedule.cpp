@@ -13,3 +13,8 @@ bool AutoFadeDue(int secondsSinceStart, int minute, int second, int intervalMinu
   if (minute % intervalMinutes != 0) return false;
   return second <= 10;
 }
+
+bool SameLocalMinute(uint64_t aTicks, uint64_t bTicks) {
+  constexpr uint64_t kTicksPerMinute = 600000000;
+  return aTicks / kTicksPerMinute == bTicks / kTicksPerMinute;
+}

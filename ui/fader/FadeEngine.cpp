@@ -1,8 +1,10 @@
 // The fade engine: when the Fader shows and hides and how its opacity moves in between.
 #include "settings/FaderSettings.h"
+#include "ui/fader/Audience.h"
 #include "ui/fader/AutoFadeSchedule.h"
 #include "ui/fader/FadeCurve.h"
 #include "ui/fader/Opacity.h"
+#include "ui/fader/ShowBlock.h"
 #include "ui/main/Commands.h"
 #include "ui/main/MainWindow.h"
 
@@ -12,7 +14,10 @@ constexpr UINT kAutoFadeCheckMs = 5000;
 
 void MainWindow::ToggleFader() {
   const bool shown = IsWindowVisible(hwnd()) != FALSE;
-  if (!shown && IsFullScreenAppRunning() && FaderSettings::Instance().autoBlock) return;
+  if (!shown && ShowBlocked(FaderSettings::Instance().autoBlock, IsFullScreenAppRunning(),
+                            QueryShellState())) {
+    return;
+  }
   SetTrayIcon(!shown ? IconMain : autoFadeOn_ ? IconAutoFadeOn : IconAutoFadeOff);
   if (shown) {
     if (fadeRunning_) {
@@ -57,7 +62,10 @@ void MainWindow::OnAutoFadeTick() {
                    FaderSettings::Instance().autoFadeInterval)) {
     return;
   }
-  if (!IsWindowVisible(hwnd())) ToggleFader();
+  // Once per matching minute: a short fade is over long before the minute's checks are.
+  if (IsWindowVisible(hwnd()) || lastAutoFade_.InThisMinute()) return;
+  ToggleFader();
+  if (IsWindowVisible(hwnd())) lastAutoFade_.Set(true);  // not when blocked: the next check tries again
 }
 
 void MainWindow::OnFadeTick() {

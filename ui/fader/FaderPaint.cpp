@@ -1,8 +1,7 @@
 // Draws the Fader: the overlay colour with the local time centred on it.
-#include <cwchar>
-
 #include "settings/FaderSettings.h"
 #include "ui/Dpi.h"
+#include "ui/fader/ClockText.h"
 #include "ui/fader/DcAttributeScope.h"
 #include "ui/fader/LocalTime.h"
 #include "ui/fader/TimeFont.h"
@@ -23,7 +22,6 @@ void MainWindow::PaintFader(HDC dc) {
                                TRANSPARENT);
   const LocalTime now;
   paintedMinuteOfDay_ = now.MinuteOfDay();
-  wchar_t text[16];
-  std::swprintf(text, 16, L"%02u:%02u", unsigned{now.Hour()}, unsigned{now.Minute()});
-  DrawTextW(dc, text, -1, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+  const std::wstring text = ClockText(now.Hour(), now.Minute());
+  DrawTextW(dc, text.c_str(), -1, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }

@@ -4,7 +4,8 @@
 
 namespace {
 LocalClockFunction localClock = GetLocalTime;
-}
+TickClockFunction tickClock = GetTickCount64;
+}  // namespace
 
 LocalClockFunction SetLocalClock(LocalClockFunction clock) {
   const LocalClockFunction previous = localClock;
@@ -14,6 +15,14 @@ LocalClockFunction SetLocalClock(LocalClockFunction clock) {
 
 void ReadLocalClock(SYSTEMTIME* now) { localClock(now); }
 
+TickClockFunction SetTickClock(TickClockFunction clock) {
+  const TickClockFunction previous = tickClock;
+  tickClock = clock ? clock : GetTickCount64;
+  return previous;
+}
+
+ULONGLONG ReadTickClock() { return tickClock(); }
+
 LocalTime::LocalTime(bool now) : time_() {
   if (now) ReadLocalClock(&time_);
 }
@@ -21,6 +30,8 @@ LocalTime::LocalTime(bool now) : time_() {
 void LocalTimeStamp::Set(bool now) { ticks_ = now ? Now() : 0; }
 
 int LocalTimeStamp::ElapsedSeconds() const { return ElapsedWholeSeconds(ticks_, Now()); }
+
+bool LocalTimeStamp::InThisMinute() const { return SameLocalMinute(ticks_, Now()); }
 
 uint64_t LocalTimeStamp::Now() {
   SYSTEMTIME time;

@@ -8,6 +8,10 @@ using LocalClockFunction = void(WINAPI*)(SYSTEMTIME* now);
 // GetLocalTime unless a test installed another clock; returns the clock that was in place.
 LocalClockFunction SetLocalClock(LocalClockFunction clock);
 void ReadLocalClock(SYSTEMTIME* now);
+// Milliseconds since the system started, sleep included (GetTickCount64), through a seam too.
+using TickClockFunction = ULONGLONG(WINAPI*)();
+TickClockFunction SetTickClock(TickClockFunction clock);
+ULONGLONG ReadTickClock();
 
 // A snapshot of the local date and time.
 class LocalTime {
@@ -29,8 +33,11 @@ class LocalTimeStamp {
   // Takes the local time now, or zero.
   void Set(bool now);
   int ElapsedSeconds() const;
+  // Whether the stamp was taken in the current minute of the local clock.
+  bool InThisMinute() const;
+  uint64_t Ticks() const { return ticks_; }
+  static uint64_t Now();
 
  private:
-  static uint64_t Now();
   uint64_t ticks_ = 0;
 };

@@ -1,4 +1,6 @@
 // The main window as the Fader overlay: opacity, placement, showing and hiding.
+#include "settings/FaderSettings.h"
+#include "ui/fader/Audience.h"
 #include "ui/fader/Opacity.h"
 #include "ui/main/MainWindow.h"
 
@@ -26,6 +28,7 @@ void MainWindow::PlaceOnWorkArea() {
 // activation so that the focus stays where the user works.
 void MainWindow::ShowOverlay() {
   PlaceOnWorkArea();
+  ApplyCaptureExclusion();
   BeginFadeIn();
   SetWindowPos(hwnd(), HWND_TOPMOST, 0, 0, 0, 0,
                SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
@@ -34,6 +37,13 @@ void MainWindow::ShowOverlay() {
 }
 
 void MainWindow::HideOverlay() { ShowWindow(hwnd(), SW_HIDE); }
+
+// Before the window shows, so that no frame of it reaches a screen share or a recording. Where
+// Windows refuses, the next show asks again.
+void MainWindow::ApplyCaptureExclusion() {
+  const bool wanted = FaderSettings::Instance().hideFromCapture;
+  if (wanted != captureExcluded_ && ExcludeFromCapture(hwnd(), wanted)) captureExcluded_ = wanted;
+}
 
 // The platform proposes a rectangle scaled for the new DPI; the Fader keeps to the work area
 // instead, as it now is, and draws its digits at the new scale. The tray shows the icon drawn

@@ -17,7 +17,10 @@ MainWindow& MainWindow::Instance() {
 }
 
 MainWindow::MainWindow()
-    : trayIcon_(*this), autoTimerId_(TakeTimerId()), fadeTimerId_(TakeTimerId()) {}
+    : trayIcon_(*this),
+      autoTimerId_(TakeTimerId()),
+      fadeTimerId_(TakeTimerId()),
+      pauseTimerId_(TakeTimerId()) {}
 
 bool MainWindow::Create() {
   WNDCLASSEXW windowClass{};
@@ -68,6 +71,10 @@ bool MainWindow::OnCommand(UINT id) {
     case CmdShowFader: ShowFader(); return true;
     case CmdHideFader: HideFader(); return true;
     case CmdAutoFade: ToggleAutoFade(); return true;
+    case CmdPause30Minutes: PauseAutoFade(PauseLength::ThirtyMinutes); return true;
+    case CmdPause1Hour: PauseAutoFade(PauseLength::OneHour); return true;
+    case CmdPause2Hours: PauseAutoFade(PauseLength::TwoHours); return true;
+    case CmdPauseUntilTomorrow: PauseAutoFade(PauseLength::UntilTomorrow); return true;
     case CmdOptions: ShowOptionsDialog(); return true;
     case CmdWebsite: OpenWebsite(); return true;
     case CmdAbout: ShowAboutDialog(); return true;
@@ -83,6 +90,7 @@ void MainWindow::OnCreate() {
   SetTrayIcon(IconAutoFadeOn);
   opacityPercent_ = 100;
   SetLayeredWindowAttributes(hwnd(), 0, 255, LWA_ALPHA);
+  captureExcluded_ = false;  // a new window: nothing asked of it yet
   if (!autoTimerWindow_ && IsWindow(hwnd())) autoTimerWindow_ = hwnd();
   if (!fadeTimerWindow_ && IsWindow(hwnd())) fadeTimerWindow_ = hwnd();
   StartAutoFade();
@@ -99,6 +107,7 @@ void MainWindow::OnDestroy() {
     fadeRunning_ = false;
   }
   fadeTimerWindow_ = nullptr;
+  EndPause();
   if (trayIcon_.IsAdded()) trayIcon_.Remove();
   PostQuitMessage(1);
 }
@@ -110,6 +119,8 @@ void MainWindow::OnTimer(UINT_PTR id) {
     OnAutoFadeTick();
   } else if (id == fadeTimerId_) {
     OnFadeTick();
+  } else if (id == pauseTimerId_) {
+    OnPauseTick();
   }
 }
 
@@ -120,6 +131,7 @@ void MainWindow::ToggleAutoFade() {
     if (IsWindowVisible(hwnd())) ToggleFader();
     SetTrayIcon(IconAutoFadeOff);
   } else {
+    EndPause();
     StartAutoFade();
     if (!fadeRunning_) SetTrayIcon(IconAutoFadeOn);
   }

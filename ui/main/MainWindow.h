@@ -5,6 +5,7 @@
 
 #include "ui/Window.h"
 #include "ui/fader/LocalTime.h"
+#include "ui/fader/PauseTime.h"
 #include "ui/main/TrayIcon.h"
 
 class Dialog;
@@ -25,6 +26,9 @@ class MainWindow : public Window, public TrayMenuOwner {
   void BeginFadeIn();
   void OnAutoFadeTick();
   void OnFadeTick();
+  // Automatic fading off until the pause ends, then on again by itself.
+  void PauseAutoFade(PauseLength length);
+  void OnPauseTick();
 
   // Overlay.
   bool SetOpacity(int percent);
@@ -40,6 +44,8 @@ class MainWindow : public Window, public TrayMenuOwner {
   int OpacityPercent() const { return opacityPercent_; }
   bool AutoFadeOn() const { return autoFadeOn_; }
   bool FadeRunning() const { return fadeRunning_; }
+  bool Paused() const { return paused_; }
+  UINT PauseTimerId() const { return pauseTimerId_; }
   int FadeElapsedMs() const { return fadeElapsedMs_; }
   UINT AutoTimerId() const { return autoTimerId_; }
   UINT FadeTimerId() const { return fadeTimerId_; }
@@ -67,6 +73,8 @@ class MainWindow : public Window, public TrayMenuOwner {
   void ShowOverlay();
   void HideOverlay();
   void PlaceOnWorkArea();
+  void ApplyCaptureExclusion();
+  void EndPause();
   void OnDpiChanged();
 
   TrayIcon trayIcon_;
@@ -80,4 +88,10 @@ class MainWindow : public Window, public TrayMenuOwner {
   int fadeElapsedMs_ = 0;
   int paintedMinuteOfDay_ = -1;
   LocalTimeStamp autoFadeStamp_{false};
+  LocalTimeStamp lastAutoFade_{false};  // when the last automatic fade started
+  UINT pauseTimerId_;
+  bool paused_ = false;  // the pause check timer is armed
+  Pause pause_;
+  ULONGLONG pausedAtMs_ = 0;
+  bool captureExcluded_ = false;
 };

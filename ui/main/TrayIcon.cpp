@@ -44,6 +44,12 @@ void TrayIcon::SetIcon(UINT iconId) {
   Shell_NotifyIconW(NIM_MODIFY, &record_);
 }
 
+void TrayIcon::SetTip(const wchar_t* tooltip) {
+  wcsncpy(record_.szTip, tooltip, ARRAYSIZE(record_.szTip) - 1);
+  record_.uFlags = NIF_TIP;
+  if (added_) Shell_NotifyIconW(NIM_MODIFY, &record_);
+}
+
 void TrayIcon::Remove() {
   record_.uFlags = 0;
   Shell_NotifyIconW(NIM_DELETE, &record_);

@@ -19,6 +19,8 @@ class TrayIcon {
   void Add(HWND window, const wchar_t* tooltip, HICON icon, UINT id, UINT defaultCommand);
   // Shows the icon resource `iconId`; remembered so a re-added icon shows the same picture.
   void SetIcon(UINT iconId);
+  void SetTip(const wchar_t* tooltip);
+  const wchar_t* Tip() const { return record_.szTip; }
   void Remove();
   bool IsAdded() const { return added_; }
   UINT CallbackMessage() const { return callbackMessage_; }

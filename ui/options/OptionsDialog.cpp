@@ -69,6 +69,7 @@ void OptionsDialog::ApplyToControls() {
   textColor_.SetColor(options.textColor);
   textSize_.SetValue(kTextSizeBounds.Clamp(options.textSize));
   CheckDlgButton(hwnd(), IDC_AUTO_BLOCK, options.autoBlock ? BST_CHECKED : BST_UNCHECKED);
+  CheckDlgButton(hwnd(), IDC_HIDE_FROM_CAPTURE, options.hideFromCapture ? BST_CHECKED : BST_UNCHECKED);
 }
 
 void OptionsDialog::ReadFromControls() {
@@ -79,6 +80,7 @@ void OptionsDialog::ReadFromControls() {
   options.textColor = textColor_.GetColor();
   options.textSize = textSize_.GetValue();
   options.autoBlock = IsDlgButtonChecked(hwnd(), IDC_AUTO_BLOCK) == BST_CHECKED;
+  options.hideFromCapture = IsDlgButtonChecked(hwnd(), IDC_HIDE_FROM_CAPTURE) == BST_CHECKED;
 }
 
 void OptionsDialog::OnResetToDefaults() {

@@ -1,5 +1,5 @@
 #pragma once
-// The Options dialog: edits a copy of the seven options; the caller applies it after OK.
+// The Options dialog: edits a copy of the options; the caller applies it after OK.
 #include "settings/FaderSettings.h"
 #include "ui/Dialog.h"
 #include "ui/options/ColorButton.h"

@@ -1,0 +1,37 @@
+// A pause of automatic fading: off as "Auto Fade" switches it off, and on again by itself when
+// the pause is over, which a check every few seconds notices also after a sleep or a clock change.
+#include "ui/fader/ClockText.h"
+#include "ui/main/MainWindow.h"
+
+namespace {
+constexpr UINT kPauseCheckMs = 5000;
+}
+
+void MainWindow::PauseAutoFade(PauseLength length) {
+  if (autoFadeOn_) ToggleAutoFade();
+  pause_ = PauseFrom(LocalTimeStamp::Now(), length);
+  pausedAtMs_ = ReadTickClock();
+  if (!paused_) {
+    if (!IsWindow(hwnd()) || !SetTimer(hwnd(), pauseTimerId_, kPauseCheckMs, nullptr)) return;
+    paused_ = true;
+  }
+  const ClockMinute end = PauseEndMinute(pause_);
+  trayIcon_.SetTip(PausedTooltip(end.hour, end.minute).c_str());
+}
+
+void MainWindow::OnPauseTick() {
+  if (paused_ && PauseOver(pause_, LocalTimeStamp::Now(), ReadTickClock() - pausedAtMs_)) {
+    if (autoFadeOn_) {
+      EndPause();
+    } else {
+      ToggleAutoFade();  // on again, which ends the pause
+    }
+  }
+}
+
+void MainWindow::EndPause() {
+  if (!paused_) return;
+  KillTimer(hwnd(), pauseTimerId_);
+  paused_ = false;
+  trayIcon_.SetTip(L"Dusklamp");
+}
