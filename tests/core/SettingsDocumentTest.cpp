@@ -54,7 +54,7 @@ TEST(SettingsDocument, DefaultsAreWrittenAsTheNineLines) {
       "    </States>\n"
       "    <Options>\n"
       "        <Fader auto_fade_interval=\"15\" fade_duration=\"20\" max_opacity=\"70\" "
-      "overlay_color=\"#0000FF\" text_color=\"#FFFFFF\" text_size=\"250\" auto_block=\"1\" />\n"
+      "overlay_color=\"#0000FF\" text_color=\"#FFFFFF\" text_size=\"250\" auto_block=\"1\" hide_from_capture=\"1\" />\n"
       "    </Options>\n"
       "</DusklampSettings>\n",
       Saved(FaderSettings()));
@@ -69,6 +69,7 @@ TEST(SettingsDocument, WrittenValuesReadBackUnchanged) {
   written.textColor = ArgbColor::FromRgb(1, 2, 3);
   written.textSize = 900;
   written.autoBlock = false;
+  written.hideFromCapture = false;
   FaderSettings read;
   ASSERT_TRUE(Read(Saved(written), read));
   EXPECT_EQ(static_cast<const FaderOptions&>(written).autoFadeInterval, read.autoFadeInterval);
@@ -78,6 +79,7 @@ TEST(SettingsDocument, WrittenValuesReadBackUnchanged) {
   EXPECT_EQ(written.textColor, read.textColor);
   EXPECT_EQ(900, read.textSize);
   EXPECT_FALSE(read.autoBlock);
+  EXPECT_FALSE(read.hideFromCapture);
   EXPECT_FALSE(read.debut);  // always saved as 0
 }
 
@@ -130,6 +132,20 @@ TEST(SettingsDocument, BooleansAreNormalised) {
   EXPECT_FALSE(settings.autoBlock);
   ASSERT_TRUE(Read(FileWith("<Fader auto_block=\"yes\" />"), settings));
   EXPECT_FALSE(settings.autoBlock);  // not a number: kept
+}
+
+// The capture option came later: files without it keep the default, and a reader that does not
+// know an attribute (as the earlier version does not know this one) reads the rest.
+TEST(SettingsDocument, AnOptionAFileDoesNotNameKeepsItsDefaultAndUnknownOnesAreIgnored) {
+  FaderSettings settings;
+  ASSERT_TRUE(Read(FileWith("<Fader auto_block=\"0\" />"), settings));
+  EXPECT_TRUE(settings.hideFromCapture);
+  ASSERT_TRUE(Read(FileWith("<Fader hide_from_capture=\"0\" />"), settings));
+  EXPECT_FALSE(settings.hideFromCapture);
+  ASSERT_TRUE(Read(FileWith("<Fader hide_from_capture=\"on\" />"), settings));
+  EXPECT_FALSE(settings.hideFromCapture);  // not a number: kept
+  ASSERT_TRUE(Read(FileWith("<Fader auto_fade_interval=\"30\" a_later_option=\"x\" />"), settings));
+  EXPECT_EQ(30, settings.autoFadeInterval);
 }
 
 TEST(SettingsDocument, PresentColoursAlwaysReplaceAbsentOnesNever) {

@@ -63,6 +63,7 @@ TEST(FaderSettings, FreshRecordHoldsTheDefaults) {
   EXPECT_EQ(0xFFFFFFFFu, s.textColor.value);
   EXPECT_EQ(250, s.textSize);
   EXPECT_TRUE(s.autoBlock);
+  EXPECT_TRUE(s.hideFromCapture);
   EXPECT_TRUE(s.debut);
 }
 

@@ -132,6 +132,15 @@ POINT MenuItemPoint(HWND menuWindow, int index) {
   return {frame.left + (item.left + item.right) / 2, frame.top + (item.top + item.bottom) / 2};
 }
 
+POINT SubmenuItemPoint(HWND submenuWindow, int index) {
+  if (itemOffsets.empty()) LearnMenuLayout();
+  RECT frame{};
+  GetWindowRect(submenuWindow, &frame);
+  const RECT& first = itemOffsets.front();  // a text item, as tall as the submenu's, as far down
+  const long height = first.bottom - first.top;
+  return {(frame.left + frame.right) / 2, frame.top + first.top + index * height + height / 2};
+}
+
 int ColourDistance(COLORREF a, COLORREF b) {
   return std::max({std::abs(GetRValue(a) - GetRValue(b)), std::abs(GetGValue(a) - GetGValue(b)),
                    std::abs(GetBValue(a) - GetBValue(b))});

@@ -29,6 +29,8 @@ void ClickTrayIcon(int button = 1);
 POINT CentreOf(HWND window);
 // The middle of item `index` (separators counted) of Dusklamp's open tray menu `menuWindow`.
 POINT MenuItemPoint(HWND menuWindow, int index);
+// The middle of item `index` of an open submenu of that menu whose items are all text items.
+POINT SubmenuItemPoint(HWND submenuWindow, int index);
 
 // Distance between two colours: the largest difference of one channel.
 int ColourDistance(COLORREF a, COLORREF b);

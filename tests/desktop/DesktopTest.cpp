@@ -2,6 +2,7 @@
 // notification area and a window of the tests' own beneath the Fader.
 #include <gtest/gtest.h>
 
+#include <cwchar>
 #include <string>
 
 #include "res/resource.h"
@@ -160,19 +161,19 @@ TEST_F(Desktop, TheTrayIconAndItsMenuAnswerRealClicks) {
     return Screenshot(SaveScreenshot(L"desktop-tray-off")).At(icon.x + 5, icon.y + 5) != autoFadeOn;
   }));
 
-  ClickAt(MenuItemPoint(OpenTrayMenu(), 3));  // Options...
+  ClickAt(MenuItemPoint(OpenTrayMenu(), 4));  // Options...
   HWND dialog = WaitForDialog(L"Dusklamp Options");
   ASSERT_NE(nullptr, dialog);
   ClickAt(CentreOf(GetDlgItem(dialog, IDCANCEL)));
   EXPECT_TRUE(PumpUntil([&] { return !IsWindow(dialog); }));
 
-  ClickAt(MenuItemPoint(OpenTrayMenu(), 6));  // About Dusklamp
+  ClickAt(MenuItemPoint(OpenTrayMenu(), 7));  // About Dusklamp
   dialog = WaitForDialog(L"About Dusklamp");
   ASSERT_NE(nullptr, dialog);
   ClickAt(CentreOf(GetDlgItem(dialog, IDOK)));
   EXPECT_TRUE(PumpUntil([&] { return !IsWindow(dialog); }));
 
-  ClickAt(MenuItemPoint(OpenTrayMenu(), 8));  // Exit
+  ClickAt(MenuItemPoint(OpenTrayMenu(), 9));  // Exit
   EXPECT_EQ(1u, app.WaitForExit());
 }
 
@@ -194,7 +195,7 @@ TEST_F(Desktop, TheUserKeepsTheKeyboardThroughTheFaderItsMenuAndItsDialogs) {
   TypeText(L"b");
   EXPECT_TRUE(PumpUntil([&] { return user.Typed() == L"ab"; }));
 
-  ClickAt(MenuItemPoint(OpenTrayMenu(), 6));  // About Dusklamp
+  ClickAt(MenuItemPoint(OpenTrayMenu(), 7));  // About Dusklamp
   const HWND about = WaitForDialog(L"About Dusklamp");
   ASSERT_NE(nullptr, about);
   ClickAt(CentreOf(GetDlgItem(about, IDOK)));
@@ -225,4 +226,54 @@ TEST_F(Desktop, AfterTheMenuWasUsedWhileHiddenTheNextShowsComeOnThisWorkArea) {
   ASSERT_TRUE(MenuClosed());
   EXPECT_EQ(0u, app.StartSecondCopy());
   EXPECT_TRUE(FaderShown(true));
+}
+
+namespace {
+
+// The submenu a click opened beside the tray menu: the process's other menu window.
+HWND OtherMenuWindow(DWORD processId, HWND menu) {
+  struct Search {
+    DWORD processId;
+    HWND menu, found;
+  } search{processId, menu, nullptr};
+  EnumWindows(
+      [](HWND window, LPARAM data) -> BOOL {
+        auto& s = *reinterpret_cast<Search*>(data);
+        wchar_t name[16] = {};
+        GetClassNameW(window, name, 16);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == s.processId && window != s.menu && wcscmp(name, L"#32768") == 0 &&
+            IsWindowVisible(window)) {
+          s.found = window;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+}  // namespace
+
+TEST_F(Desktop, APauseIsChosenInTheRealSubmenuAndAutoFadeEndsIt) {
+  const POINT icon = TrayIconPoint();
+  const auto iconColour = [&](const wchar_t* name) {
+    return Screenshot(SaveScreenshot(name)).At(icon.x + 5, icon.y + 5);
+  };
+  const COLORREF autoFadeOn = iconColour(L"desktop-pause-before");
+  const HWND menu = OpenTrayMenu();
+  ASSERT_NE(nullptr, menu);
+  ClickAt(MenuItemPoint(menu, 3));  // Pause Auto Fade: its submenu opens
+  HWND submenu = nullptr;
+  ASSERT_TRUE(PumpUntil([&] { return (submenu = OtherMenuWindow(app.ProcessId(), menu)) != nullptr; }));
+  UpdateWindow(submenu);
+  SaveScreenshot(L"desktop-pause-menu");
+  ClickAt(SubmenuItemPoint(submenu, 0));  // For 30 minutes
+  ASSERT_TRUE(MenuClosed());
+  EXPECT_TRUE(PumpUntil([&] { return iconColour(L"desktop-paused") != autoFadeOn; }));
+
+  ClickAt(MenuItemPoint(OpenTrayMenu(), 2));  // Auto Fade: on again at once
+  ASSERT_TRUE(MenuClosed());
+  EXPECT_TRUE(PumpUntil([&] { return iconColour(L"desktop-pause-ended") == autoFadeOn; }));
 }

@@ -39,7 +39,8 @@ void LoadSettings(const uint8_t* data, size_t size) {
   FaderSettings again;
   Require(ReadSettingsDocument(written, again));
   Require(again.autoFadeInterval == settings.autoFadeInterval && again.textSize == settings.textSize &&
-          again.overlayColor == settings.overlayColor && again.autoBlock == settings.autoBlock);
+          again.overlayColor == settings.overlayColor && again.autoBlock == settings.autoBlock &&
+          again.hideFromCapture == settings.hideFromCapture);
 }
 
 void ParseTexts(const uint8_t* data, size_t size) {

@@ -4,6 +4,8 @@
 
 #include <fstream>
 #include <sstream>
+#include <utility>
+#include <vector>
 
 #include "tests/win/MainWindowFixture.h"
 #include "ui/main/DialogSlots.h"
@@ -41,6 +43,7 @@ TEST_F(OptionsDialogTest, OpensWithTheCurrentValuesTheFocusOnOkAndAnnouncesItsel
   settings.autoFadeInterval = 0;  // out of range: shown as 1
   settings.maxOpacity = 55;
   settings.autoBlock = false;
+  settings.hideFromCapture = false;
   settings.overlayColor = ArgbColor::FromRgb(200, 10, 20);
   WithDialog([&](HWND dialog) {
     EXPECT_EQ(dialog, optionsDialogWindow);
@@ -49,6 +52,7 @@ TEST_F(OptionsDialogTest, OpensWithTheCurrentValuesTheFocusOnOkAndAnnouncesItsel
     EXPECT_EQ(L"55", Field(dialog, IDC_OPACITY));
     EXPECT_EQ(L"250", Field(dialog, IDC_TEXT_SIZE));
     EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(dialog, IDC_AUTO_BLOCK));
+    EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(dialog, IDC_HIDE_FROM_CAPTURE));
     EXPECT_EQ(GetDlgItem(dialog, IDOK), GetFocus());
     EXPECT_EQ(RGB(200, 10, 20), ClientPixel(GetDlgItem(dialog, IDC_OVERLAY_COLOR), 5, 5));
     EXPECT_EQ(RGB(255, 255, 255), ClientPixel(GetDlgItem(dialog, IDC_TEXT_COLOR), 5, 5));
@@ -69,6 +73,7 @@ TEST_F(OptionsDialogTest, OkCorrectsTypedValuesBeforeReadingThem) {
     SetField(dialog, IDC_OPACITY, L"999");
     SetField(dialog, IDC_TEXT_SIZE, L"0400");
     CheckDlgButton(dialog, IDC_AUTO_BLOCK, BST_UNCHECKED);
+    CheckDlgButton(dialog, IDC_HIDE_FROM_CAPTURE, BST_UNCHECKED);
     Press(dialog, IDOK);
   });
   const FaderSettings& settings = FaderSettings::Instance();
@@ -77,6 +82,7 @@ TEST_F(OptionsDialogTest, OkCorrectsTypedValuesBeforeReadingThem) {
   EXPECT_EQ(100, settings.maxOpacity);
   EXPECT_EQ(400, settings.textSize);
   EXPECT_FALSE(settings.autoBlock);
+  EXPECT_FALSE(settings.hideFromCapture);
 }
 
 TEST_F(OptionsDialogTest, LeavingAFieldCorrectsItAtOnce) {
@@ -95,8 +101,10 @@ TEST_F(OptionsDialogTest, ResetThenCancelChangesAndWritesNothing) {
   FaderSettings& settings = FaderSettings::Instance();
   settings.fadeDuration = 99;
   settings.textColor = ArgbColor::FromRgb(1, 2, 3);
+  settings.hideFromCapture = false;
   WithDialog([&](HWND dialog) {
     Press(dialog, IDC_RESET_DEFAULTS);
+    EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(dialog, IDC_HIDE_FROM_CAPTURE));
     EXPECT_EQ(L"15", Field(dialog, IDC_INTERVAL));
     EXPECT_EQ(L"20", Field(dialog, IDC_DURATION));
     EXPECT_EQ(L"70", Field(dialog, IDC_OPACITY));
@@ -172,4 +180,51 @@ TEST_F(OptionsDialogTest, AChangedIntervalLeavesAutomaticFadingOff) {
   });
   EXPECT_FALSE(window.AutoFadeOn());
   EXPECT_EQ(30, FaderSettings::Instance().autoFadeInterval);
+}
+
+// At any scale: every control inside the dialog, none over another but a spin over its field, each
+// check box wide enough for its text, the new box next in the tab order and reached by Alt+H.
+TEST_F(OptionsDialogTest, TheDialogIsTidyAndTheCaptureBoxHasItsMnemonic) {
+  WithDialog([&](HWND dialog) {
+    RECT client{};
+    GetClientRect(dialog, &client);
+    std::vector<std::pair<HWND, RECT>> controls;
+    for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+      RECT r{};
+      GetWindowRect(c, &r);
+      MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+      EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= client.right && r.bottom <= client.bottom)
+          << GetDlgCtrlID(c);
+      controls.push_back({c, r});
+    }
+    for (size_t i = 0; i < controls.size(); ++i) {
+      for (size_t j = i + 1; j < controls.size(); ++j) {
+        RECT both{};
+        const bool spinPair = GetWindow(controls[i].first, GW_HWNDNEXT) == controls[j].first &&
+                              GetDlgCtrlID(controls[j].first) >= IDC_TEXT_SIZE_SPIN;
+        EXPECT_TRUE(spinPair || !IntersectRect(&both, &controls[i].second, &controls[j].second))
+            << GetDlgCtrlID(controls[i].first) << " over " << GetDlgCtrlID(controls[j].first);
+      }
+    }
+    for (int id : {IDC_AUTO_BLOCK, IDC_HIDE_FROM_CAPTURE}) {
+      const HWND box = GetDlgItem(dialog, id);
+      const HDC dc = GetDC(box);
+      const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
+      RECT text{};
+      DrawTextW(dc, TextOf(box).c_str(), -1, &text, DT_CALCRECT | DT_SINGLELINE);
+      SelectObject(dc, old);
+      ReleaseDC(box, dc);
+      RECT r{};
+      GetClientRect(box, &r);
+      EXPECT_LE(text.right + GetSystemMetrics(SM_CXMENUCHECK) + 4, r.right) << id;
+    }
+    EXPECT_EQ(GetDlgItem(dialog, IDC_HIDE_FROM_CAPTURE),
+              GetNextDlgTabItem(dialog, GetDlgItem(dialog, IDC_AUTO_BLOCK), FALSE));
+    MSG alt{dialog, WM_SYSCHAR, 'h', LPARAM(1) << 29};
+    EXPECT_TRUE(IsDialogMessageW(dialog, &alt));
+    EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(dialog, IDC_HIDE_FROM_CAPTURE));
+    Press(dialog, IDOK);
+  });
+  ASSERT_NE(nullptr, opened);
+  EXPECT_FALSE(FaderSettings::Instance().hideFromCapture);
 }
