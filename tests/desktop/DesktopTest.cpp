@@ -2,6 +2,7 @@
 // notification area and a window of the tests' own beneath the Fader.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cwchar>
 #include <string>
 
@@ -57,10 +58,16 @@ class Desktop : public testing::Test {
   // Long enough that the Fader stays while a test works with it.
   virtual int FadeDuration() const { return 300; }
 
+  // Under Wine a right click on the icon now and then shows no menu since the menu has a
+  // submenu (about one run in seven of two tests here; never on the same click twice): such a
+  // click is repeated once, and said so.
   HWND OpenTrayMenu() {
-    ClickTrayIcon(3);
     HWND menu = nullptr;
-    PumpUntil([&] { return (menu = FindProcessWindow(app.ProcessId(), L"#32768", nullptr)) != nullptr; });
+    for (int attempt = 1; attempt <= 2 && !menu; ++attempt) {
+      if (attempt > 1) std::fprintf(stderr, "desktop: a right click on the tray icon showed no menu; clicking again\n");
+      ClickTrayIcon(3);
+      PumpUntil([&] { return (menu = FindProcessWindow(app.ProcessId(), L"#32768", nullptr)) != nullptr; }, 10000);
+    }
     return menu;
   }
 
