@@ -1,6 +1,7 @@
 #pragma once
 // Others watching the screen: what the shell reports of a presentation or a full-screen game, and
-// leaving the Fader out of screen sharing and recordings. Both go through seams tests replace.
+// leaving the Fader out of screen sharing and recordings. The platform calls go through seams
+// that tests replace.
 #include <windows.h>
 #include <shellapi.h>
 

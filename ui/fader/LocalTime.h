@@ -35,7 +35,7 @@ class LocalTimeStamp {
   int ElapsedSeconds() const;
   // Whether the stamp was taken in the current minute of the local clock.
   bool InThisMinute() const;
-  uint64_t Ticks() const { return ticks_; }
+  // The local time now, as 100 ns ticks.
   static uint64_t Now();
 
  private:

@@ -90,7 +90,8 @@ void MainWindow::OnCreate() {
   SetTrayIcon(IconAutoFadeOn);
   opacityPercent_ = 100;
   SetLayeredWindowAttributes(hwnd(), 0, 255, LWA_ALPHA);
-  captureExcluded_ = false;  // a new window: nothing asked of it yet
+  captureExcluded_ = false;  // a new window: nothing asked of it yet, and no fade of its own
+  lastAutoFade_.Set(false);
   if (!autoTimerWindow_ && IsWindow(hwnd())) autoTimerWindow_ = hwnd();
   if (!fadeTimerWindow_ && IsWindow(hwnd())) fadeTimerWindow_ = hwnd();
   StartAutoFade();
