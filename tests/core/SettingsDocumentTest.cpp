@@ -142,8 +142,6 @@ TEST(SettingsDocument, AnOptionAFileDoesNotNameKeepsItsDefaultAndUnknownOnesAreI
   EXPECT_TRUE(settings.hideFromCapture);
   ASSERT_TRUE(Read(FileWith("<Fader hide_from_capture=\"0\" />"), settings));
   EXPECT_FALSE(settings.hideFromCapture);
-  ASSERT_TRUE(Read(FileWith("<Fader hide_from_capture=\"on\" />"), settings));
-  EXPECT_FALSE(settings.hideFromCapture);  // not a number: kept
   ASSERT_TRUE(Read(FileWith("<Fader auto_fade_interval=\"30\" a_later_option=\"x\" />"), settings));
   EXPECT_EQ(30, settings.autoFadeInterval);
 }

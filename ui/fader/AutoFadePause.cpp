@@ -20,12 +20,9 @@ void MainWindow::PauseAutoFade(PauseLength length) {
 }
 
 void MainWindow::OnPauseTick() {
+  // Paused means switched off: every way of switching on ends the pause.
   if (paused_ && PauseOver(pause_, LocalTimeStamp::Now(), ReadTickClock() - pausedAtMs_)) {
-    if (autoFadeOn_) {
-      EndPause();
-    } else {
-      ToggleAutoFade();  // on again, which ends the pause
-    }
+    ToggleAutoFade();
   }
 }
 

@@ -39,6 +39,7 @@ void MainWindow::HideFader() {
 }
 
 void MainWindow::StartAutoFade() {
+  EndPause();
   if (autoTimerWindow_ && IsWindow(autoTimerWindow_)) {
     SetTimer(autoTimerWindow_, autoTimerId_, kAutoFadeCheckMs, nullptr);
     autoFadeOn_ = true;

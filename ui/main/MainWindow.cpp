@@ -132,7 +132,6 @@ void MainWindow::ToggleAutoFade() {
     if (IsWindowVisible(hwnd())) ToggleFader();
     SetTrayIcon(IconAutoFadeOff);
   } else {
-    EndPause();
     StartAutoFade();
     if (!fadeRunning_) SetTrayIcon(IconAutoFadeOn);
   }
