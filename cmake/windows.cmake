@@ -53,12 +53,15 @@ set(SHELL_SOURCES
   ui/main/TrayIcon.cpp
   ui/fader/DcAttributeScope.cpp
   ui/fader/AutoFadePause.cpp
+  ui/fader/ClockFormat.cpp
   ui/fader/Audience.cpp
   ui/fader/FadeEngine.cpp
   ui/fader/FaderPaint.cpp
   ui/fader/FullScreen.cpp
   ui/fader/LocalTime.cpp
+  ui/fader/Monitors.cpp
   ui/fader/Overlay.cpp
+  ui/fader/OverlayWindows.cpp
   ui/fader/TimeFont.cpp
   ui/options/CenterDialog.cpp
   ui/options/ColorButton.cpp

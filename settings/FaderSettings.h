@@ -14,6 +14,11 @@ constexpr Bounds kDurationBounds{1, 300};
 constexpr Bounds kOpacityBounds{1, 100};
 constexpr Bounds kTextSizeBounds{10, 900};
 
+// Where the Fader shows.
+enum class FaderMonitors { Primary, All, Pointer };  // Pointer: the monitor with the mouse pointer
+// How the time reads: always "14:30", or in the user's own short time format ("2:30 PM").
+enum class ClockStyle { TwentyFourHour, Windows };
+
 // The options the user edits; the Options dialog works on a copy of this block.
 struct FaderOptions {
   int autoFadeInterval = 15;  // minutes
@@ -24,6 +29,8 @@ struct FaderOptions {
   int textSize = 250;  // pixels
   bool autoBlock = true;  // no fade while a full-screen program is in the foreground
   bool hideFromCapture = true;  // screen sharing and recordings leave the Fader out
+  FaderMonitors showOn = FaderMonitors::Primary;
+  ClockStyle clock = ClockStyle::TwentyFourHour;
 };
 
 // What the last load found in place of Settings.xml.

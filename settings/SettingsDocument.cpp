@@ -22,6 +22,31 @@ void ReadColor(const XmlElement& element, const wchar_t* name, ArgbColor& field)
   if (const auto text = element.Get(name)) field = ParseColorText(*text);
 }
 
+// A word from the list gives its value; any other text leaves the default.
+template <typename Value, size_t N>
+void ReadWord(const XmlElement& element, const wchar_t* name, const Value (&values)[N],
+              const wchar_t* const (&words)[N], Value& field) {
+  const auto text = element.Get(name);
+  if (!text) return;
+  for (size_t i = 0; i < N; ++i) {
+    if (*text == words[i]) field = values[i];
+  }
+}
+
+const FaderMonitors kMonitorValues[] = {FaderMonitors::Primary, FaderMonitors::All,
+                                        FaderMonitors::Pointer};
+const wchar_t* const kMonitorWords[] = {L"primary", L"all", L"pointer"};
+const ClockStyle kClockValues[] = {ClockStyle::TwentyFourHour, ClockStyle::Windows};
+const wchar_t* const kClockWords[] = {L"24_hour", L"windows"};
+
+template <typename Value, size_t N>
+const wchar_t* WordFor(Value value, const Value (&values)[N], const wchar_t* const (&words)[N]) {
+  for (size_t i = 0; i < N; ++i) {
+    if (values[i] == value) return words[i];
+  }
+  return words[0];
+}
+
 void ReadApplication(const XmlElement& element, FaderSettings& settings) {
   ReadBool(element, L"debut", settings.debut);
 }
@@ -35,6 +60,8 @@ void ReadFader(const XmlElement& element, FaderSettings& settings) {
   ReadInt(element, L"text_size", kTextSizeBounds, settings.textSize);
   ReadBool(element, L"auto_block", settings.autoBlock);
   ReadBool(element, L"hide_from_capture", settings.hideFromCapture);
+  ReadWord(element, L"show_on", kMonitorValues, kMonitorWords, settings.showOn);
+  ReadWord(element, L"clock", kClockValues, kClockWords, settings.clock);
 }
 
 // Reads every element of the group with the wanted name, in document order.
@@ -62,6 +89,8 @@ void WriteSettingsDocument(const FaderSettings& settings, XmlDocument& document)
   fader.Set(L"text_size", settings.textSize);
   fader.Set(L"auto_block", settings.autoBlock ? 1 : 0);
   fader.Set(L"hide_from_capture", settings.hideFromCapture ? 1 : 0);
+  fader.Set(L"show_on", WordFor(settings.showOn, kMonitorValues, kMonitorWords));
+  fader.Set(L"clock", WordFor(settings.clock, kClockValues, kClockWords));
 }
 
 bool ReadSettingsDocument(const XmlDocument& document, FaderSettings& settings) {

@@ -5,3 +5,4 @@
 #include "ui/fader/Geometry.h"
 
 inline Rect ToRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+inline RECT ToRECT(const Rect& r) { return {r.left, r.top, r.right, r.bottom}; }

@@ -54,7 +54,7 @@ TEST(SettingsDocument, DefaultsAreWrittenAsTheNineLines) {
       "    </States>\n"
       "    <Options>\n"
       "        <Fader auto_fade_interval=\"15\" fade_duration=\"20\" max_opacity=\"70\" "
-      "overlay_color=\"#0000FF\" text_color=\"#FFFFFF\" text_size=\"250\" auto_block=\"1\" hide_from_capture=\"1\" />\n"
+      "overlay_color=\"#0000FF\" text_color=\"#FFFFFF\" text_size=\"250\" auto_block=\"1\" hide_from_capture=\"1\" show_on=\"primary\" clock=\"24_hour\" />\n"
       "    </Options>\n"
       "</DusklampSettings>\n",
       Saved(FaderSettings()));
@@ -144,6 +144,31 @@ TEST(SettingsDocument, AnOptionAFileDoesNotNameKeepsItsDefaultAndUnknownOnesAreI
   EXPECT_FALSE(settings.hideFromCapture);
   ASSERT_TRUE(Read(FileWith("<Fader auto_fade_interval=\"30\" a_later_option=\"x\" />"), settings));
   EXPECT_EQ(30, settings.autoFadeInterval);
+}
+
+TEST(SettingsDocument, WhereTheFaderShowsAndHowTheClockReadsAreWordsAndAnyOtherTextIsTheDefault) {
+  FaderSettings settings;
+  ASSERT_TRUE(Read(FileWith("<Fader show_on=\"all\" clock=\"windows\" />"), settings));
+  EXPECT_EQ(FaderMonitors::All, settings.showOn);
+  EXPECT_EQ(ClockStyle::Windows, settings.clock);
+  ASSERT_TRUE(Read(FileWith("<Fader show_on=\"pointer\" clock=\"24_hour\" />"), settings));
+  EXPECT_EQ(FaderMonitors::Pointer, settings.showOn);
+  EXPECT_EQ(ClockStyle::TwentyFourHour, settings.clock);
+  for (const char* word : {"All", "2", "", "primary monitor"}) {
+    FaderSettings fresh;
+    ASSERT_TRUE(Read(FileWith("<Fader show_on=\"" + std::string(word) + "\" clock=\"" + word + "\" />"), fresh));
+    EXPECT_EQ(FaderMonitors::Primary, fresh.showOn) << word;
+    EXPECT_EQ(ClockStyle::TwentyFourHour, fresh.clock) << word;
+  }
+  FaderSettings written;
+  written.showOn = FaderMonitors::Pointer;
+  written.clock = ClockStyle::Windows;
+  XmlDocument document;
+  WriteSettingsDocument(written, document);
+  FaderSettings read;
+  ASSERT_TRUE(ReadSettingsDocument(document, read));
+  EXPECT_EQ(FaderMonitors::Pointer, read.showOn);
+  EXPECT_EQ(ClockStyle::Windows, read.clock);
 }
 
 TEST(SettingsDocument, PresentColoursAlwaysReplaceAbsentOnesNever) {

@@ -71,6 +71,6 @@ TEST(WhenToFade, APauseEndsByTheClockOrByItsLengthWhicheverComesFirst) {
 
 TEST(WhenToFade, TheTooltipNamesTheEndInTheFadersFormat) {
   EXPECT_EQ(L"09:05", ClockText(9, 5));
-  EXPECT_EQ(L"Dusklamp - paused until 15:30", PausedTooltip(15, 30));
-  EXPECT_EQ(L"Dusklamp - paused until 00:00", PausedTooltip(0, 0));
+  EXPECT_EQ(L"Dusklamp - paused until 15:30", PausedTooltip(ClockText(15, 30)));
+  EXPECT_EQ(L"Dusklamp - paused until 00:00", PausedTooltip(ClockText(0, 0)));
 }

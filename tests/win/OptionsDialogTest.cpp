@@ -119,6 +119,34 @@ TEST_F(OptionsDialogTest, ResetThenCancelChangesAndWritesNothing) {
   EXPECT_FALSE(SettingsFileExists());
 }
 
+TEST_F(OptionsDialogTest, TheListsOfferTheMonitorsAndClocksShowTheChoiceAndStoreANewOne) {
+  FaderSettings& settings = FaderSettings::Instance();
+  settings.showOn = FaderMonitors::Pointer;
+  WithDialog([&](HWND dialog) {
+    const auto item = [&](int id, WPARAM index) {
+      wchar_t text[64] = {};
+      SendDlgItemMessageW(dialog, id, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(text));
+      return std::wstring(text);
+    };
+    ASSERT_EQ(3, SendDlgItemMessageW(dialog, IDC_SHOW_ON, CB_GETCOUNT, 0, 0));
+    EXPECT_EQ(L"Primary monitor", item(IDC_SHOW_ON, 0));
+    EXPECT_EQ(L"All monitors", item(IDC_SHOW_ON, 1));
+    EXPECT_EQ(L"The monitor with the mouse pointer", item(IDC_SHOW_ON, 2));
+    ASSERT_EQ(2, SendDlgItemMessageW(dialog, IDC_CLOCK, CB_GETCOUNT, 0, 0));
+    EXPECT_EQ(L"24-hour (14:30)", item(IDC_CLOCK, 0));
+    EXPECT_EQ(L"As Windows shows the time", item(IDC_CLOCK, 1));
+    EXPECT_EQ(2, SendDlgItemMessageW(dialog, IDC_SHOW_ON, CB_GETCURSEL, 0, 0));
+    EXPECT_EQ(0, SendDlgItemMessageW(dialog, IDC_CLOCK, CB_GETCURSEL, 0, 0));
+    Press(dialog, IDC_RESET_DEFAULTS);
+    EXPECT_EQ(0, SendDlgItemMessageW(dialog, IDC_SHOW_ON, CB_GETCURSEL, 0, 0));
+    SendDlgItemMessageW(dialog, IDC_SHOW_ON, CB_SETCURSEL, 1, 0);
+    SendDlgItemMessageW(dialog, IDC_CLOCK, CB_SETCURSEL, 1, 0);
+    Press(dialog, IDOK);
+  });
+  EXPECT_EQ(FaderMonitors::All, settings.showOn);
+  EXPECT_EQ(ClockStyle::Windows, settings.clock);
+}
+
 TEST_F(OptionsDialogTest, ResetThenOkStoresTheDefaultsButKeepsTheFirstRunFlag) {
   FaderSettings& settings = FaderSettings::Instance();
   settings.fadeDuration = 99;
@@ -184,7 +212,7 @@ TEST_F(OptionsDialogTest, AChangedIntervalLeavesAutomaticFadingOff) {
 
 // At any scale: every control inside the dialog, none over another but a spin over its field, each
 // check box wide enough for its text, the new box next in the tab order and reached by Alt+H.
-TEST_F(OptionsDialogTest, TheDialogIsTidyAndTheCaptureBoxHasItsMnemonic) {
+TEST_F(OptionsDialogTest, TheDialogIsTidyInReadingOrderAndItsNewControlsHaveMnemonics) {
   WithDialog([&](HWND dialog) {
     RECT client{};
     GetClientRect(dialog, &client);
@@ -206,8 +234,12 @@ TEST_F(OptionsDialogTest, TheDialogIsTidyAndTheCaptureBoxHasItsMnemonic) {
             << GetDlgCtrlID(controls[i].first) << " over " << GetDlgCtrlID(controls[j].first);
       }
     }
-    for (int id : {IDC_AUTO_BLOCK, IDC_HIDE_FROM_CAPTURE}) {
-      const HWND box = GetDlgItem(dialog, id);
+    // Each check box's and label's text fits (the labels are the static right before a list).
+    std::vector<HWND> texts{GetDlgItem(dialog, IDC_AUTO_BLOCK), GetDlgItem(dialog, IDC_HIDE_FROM_CAPTURE),
+                            GetWindow(GetDlgItem(dialog, IDC_SHOW_ON), GW_HWNDPREV),
+                            GetWindow(GetDlgItem(dialog, IDC_CLOCK), GW_HWNDPREV)};
+    for (const HWND box : texts) {
+      const bool check = GetDlgCtrlID(box) != -1;
       const HDC dc = GetDC(box);
       const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
       RECT text{};
@@ -216,10 +248,19 @@ TEST_F(OptionsDialogTest, TheDialogIsTidyAndTheCaptureBoxHasItsMnemonic) {
       ReleaseDC(box, dc);
       RECT r{};
       GetClientRect(box, &r);
-      EXPECT_LE(text.right + GetSystemMetrics(SM_CXMENUCHECK) + 4, r.right) << id;
+      EXPECT_LE(text.right + (check ? GetSystemMetrics(SM_CXMENUCHECK) + 4 : 0), r.right) << TextOf(box);
     }
-    EXPECT_EQ(GetDlgItem(dialog, IDC_HIDE_FROM_CAPTURE),
-              GetNextDlgTabItem(dialog, GetDlgItem(dialog, IDC_AUTO_BLOCK), FALSE));
+    // Reading order: the text size, both lists, both boxes.
+    HWND tab = GetDlgItem(dialog, IDC_TEXT_SIZE);
+    for (int id : {IDC_SHOW_ON, IDC_CLOCK, IDC_AUTO_BLOCK, IDC_HIDE_FROM_CAPTURE}) {
+      tab = GetNextDlgTabItem(dialog, tab, FALSE);
+      EXPECT_EQ(GetDlgItem(dialog, id), tab) << id;
+    }
+    for (const auto& [key, id] : {std::pair<WPARAM, int>{'o', IDC_SHOW_ON}, {'l', IDC_CLOCK}}) {
+      MSG alt{dialog, WM_SYSCHAR, key, LPARAM(1) << 29};
+      EXPECT_TRUE(IsDialogMessageW(dialog, &alt));
+      EXPECT_EQ(GetDlgItem(dialog, id), GetFocus()) << char(key);
+    }
     MSG alt{dialog, WM_SYSCHAR, 'h', LPARAM(1) << 29};
     EXPECT_TRUE(IsDialogMessageW(dialog, &alt));
     EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(dialog, IDC_HIDE_FROM_CAPTURE));

@@ -1,5 +1,7 @@
 // A pause of automatic fading: off as "Auto Fade" switches it off, and on again by itself when
 // the pause is over, which a check every few seconds notices also after a sleep or a clock change.
+#include "settings/FaderSettings.h"
+#include "ui/fader/ClockFormat.h"
 #include "ui/fader/ClockText.h"
 #include "ui/main/MainWindow.h"
 
@@ -16,7 +18,11 @@ void MainWindow::PauseAutoFade(PauseLength length) {
     paused_ = true;
   }
   const ClockMinute end = PauseEndMinute(pause_);
-  trayIcon_.SetTip(PausedTooltip(end.hour, end.minute).c_str());
+  SYSTEMTIME endTime = LocalTime().Time();  // the time of day is what is shown
+  endTime.wHour = WORD(end.hour);
+  endTime.wMinute = WORD(end.minute);
+  endTime.wSecond = endTime.wMilliseconds = 0;
+  trayIcon_.SetTip(PausedTooltip(FormatClock(FaderSettings::Instance().clock, endTime)).c_str());
 }
 
 void MainWindow::OnPauseTick() {

@@ -8,6 +8,6 @@ std::wstring ClockText(unsigned hour, unsigned minute) {
   return text;
 }
 
-std::wstring PausedTooltip(unsigned hour, unsigned minute) {
-  return L"Dusklamp - paused until " + ClockText(hour, minute);
+std::wstring PausedTooltip(const std::wstring& endTime) {
+  return L"Dusklamp - paused until " + endTime;
 }

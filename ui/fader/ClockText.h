@@ -5,4 +5,4 @@
 std::wstring ClockText(unsigned hour, unsigned minute);
 
 // The tray tooltip while automatic fading is paused.
-std::wstring PausedTooltip(unsigned hour, unsigned minute);
+std::wstring PausedTooltip(const std::wstring& endTime);

@@ -18,6 +18,12 @@ void MainWindow::ToggleFader() {
                             QueryShellState())) {
     return;
   }
+  std::vector<Rect> areas;
+  if (!shown) {
+    GetCursorPos(&pointerAtShow_);
+    areas = AreasToCover();
+    if (areas.empty()) return;  // every monitor is covered by another program
+  }
   SetTrayIcon(!shown ? IconMain : autoFadeOn_ ? IconAutoFadeOn : IconAutoFadeOff);
   if (shown) {
     if (fadeRunning_) {
@@ -26,7 +32,7 @@ void MainWindow::ToggleFader() {
     }
     HideOverlay();
   } else {
-    ShowOverlay();
+    ShowOverlay(areas);
   }
 }
 
@@ -50,6 +56,7 @@ void MainWindow::StartAutoFade() {
 void MainWindow::BeginFadeIn() {
   opacityPercent_ = 1;
   SetLayeredWindowAttributes(hwnd(), 0, AlphaForPercent(1), LWA_ALPHA);
+  otherOverlays_.SetAlpha(AlphaForPercent(1));
   fadeElapsedMs_ = 0;
   if (fadeTimerWindow_ && IsWindow(fadeTimerWindow_)) {
     SetTimer(fadeTimerWindow_, fadeTimerId_, kFadeStepMs, nullptr);
@@ -72,7 +79,10 @@ void MainWindow::OnAutoFadeTick() {
 void MainWindow::OnFadeTick() {
   fadeElapsedMs_ += kFadeStepMs;  // steps, not clock time: a late timer does not skip ahead
   // A long fade may cross a minute: the Fader shows the time, so it is drawn again, once.
-  if (LocalTime().MinuteOfDay() != paintedMinuteOfDay_) InvalidateRect(hwnd(), nullptr, TRUE);
+  if (LocalTime().MinuteOfDay() != paintedMinuteOfDay_) {
+    InvalidateRect(hwnd(), nullptr, TRUE);
+    otherOverlays_.Invalidate();
+  }
   const FaderSettings& settings = FaderSettings::Instance();
   const FadeStep step =
       NextFadeStep(fadeElapsedMs_, settings.fadeDuration, settings.maxOpacity, opacityPercent_);

@@ -3,23 +3,12 @@
 #include "ui/main/Foreground.h"
 #include "ui/main/MainWindow.h"
 
-namespace {
-
-// The desktop covers its monitor but is no full-screen program: a user who clicked the desktop
-// (the shell's desktop window or another window of its thread) still gets the Fader.
-bool IsDesktop(HWND window) {
-  if (window == GetDesktopWindow()) return true;
-  const HWND shell = GetShellWindow();
-  return shell && GetWindowThreadProcessId(window, nullptr) == GetWindowThreadProcessId(shell, nullptr);
-}
-
-}  // namespace
-
 bool MainWindow::IsFullScreenAppRunning() const {
   RECT window{};
   HWND foreground = GetForegroundWindow();
-  // Only a visible window of another program can be a full-screen program: after a tray menu or
-  // a dialog, the foreground may be the main window, hidden on the work area it last covered.
+  // A user who clicked the desktop still gets the Fader. Only a visible window of another program
+  // can be a full-screen program: after a tray menu or a dialog, the foreground may be the main
+  // window, hidden on the work area it last covered.
   if (IsDesktop(foreground) || !IsWindowVisible(foreground) || IsOurs(foreground, hwnd())) {
     foreground = nullptr;
   }

@@ -21,6 +21,7 @@ class LocalTime {
   WORD Minute() const { return time_.wMinute; }
   WORD Second() const { return time_.wSecond; }
   int MinuteOfDay() const { return time_.wHour * 60 + time_.wMinute; }
+  const SYSTEMTIME& Time() const { return time_; }
 
  private:
   SYSTEMTIME time_;

@@ -3,7 +3,6 @@
 #include <cwchar>
 
 #include "settings/FaderSettings.h"
-#include "ui/Handles.h"
 #include "ui/fader/Geometry.h"
 
 namespace {
@@ -36,13 +35,17 @@ HFONT GetTimeFont(int textSize, UINT dpi) {
     }
     if (!cache.Reset()) return cache.Get();  // could not delete it: keep using it
   }
+  cache = CreateTimeFont(height);
+  return cache.Get();
+}
+
+FontHandle CreateTimeFont(int pixelHeight) {
   LOGFONTW font{};
   GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof(font), &font);
   wcsncpy(font.lfFaceName, L"Arial", LF_FACESIZE - 1);
-  font.lfHeight = height;
+  font.lfHeight = pixelHeight;
   font.lfWeight = FW_BOLD;
   font.lfCharSet = DEFAULT_CHARSET;
   if (IsWindowsXpOrLater()) font.lfQuality = ANTIALIASED_QUALITY;
-  cache.Reset(CreateFontIndirectW(&font));
-  return cache.Get();
+  return FontHandle(CreateFontIndirectW(&font));
 }

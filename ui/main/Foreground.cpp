@@ -4,6 +4,13 @@ bool IsOurs(HWND window, HWND main) {
   return window && GetAncestor(window, GA_ROOTOWNER) == main;
 }
 
+// The shell's desktop window or another window of its thread.
+bool IsDesktop(HWND window) {
+  if (window == GetDesktopWindow()) return true;
+  const HWND shell = GetShellWindow();
+  return shell && GetWindowThreadProcessId(window, nullptr) == GetWindowThreadProcessId(shell, nullptr);
+}
+
 namespace {
 
 // The taskbar's process: a click on the notification area makes one of its windows the

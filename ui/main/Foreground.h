@@ -7,6 +7,9 @@
 // The main window and every window it owns: the dialogs, the colour picker, their tooltips.
 bool IsOurs(HWND window, HWND main);
 
+// The shell's desktop: it covers every monitor but is no full-screen program.
+bool IsDesktop(HWND window);
+
 // The window the user works in: the foreground window or, when a click on the taskbar made the
 // shell the foreground, the first window beneath it. While `main` or one of its dialogs holds the
 // foreground, the one found last, if it still is a window.

@@ -51,6 +51,12 @@ LRESULT MainWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_DPICHANGED:
       OnDpiChanged();
       return 0;
+    case WM_DISPLAYCHANGE:
+      OnLayoutChange();
+      break;
+    case WM_SETTINGCHANGE:
+      if (wParam == SPI_SETWORKAREA) OnLayoutChange();
+      break;
     case WM_TIMER:
       OnTimer(wParam);  // never consumed: the tray icon sees every timer message too
       break;
@@ -109,6 +115,7 @@ void MainWindow::OnDestroy() {
   }
   fadeTimerWindow_ = nullptr;
   EndPause();
+  otherOverlays_.Clear();
   if (trayIcon_.IsAdded()) trayIcon_.Remove();
   PostQuitMessage(1);
 }

@@ -3,8 +3,11 @@
 // timers, and receives every command.
 #include <windows.h>
 
+#include <vector>
+
 #include "ui/Window.h"
 #include "ui/fader/LocalTime.h"
+#include "ui/fader/OverlayWindows.h"
 #include "ui/fader/PauseTime.h"
 #include "ui/main/TrayIcon.h"
 
@@ -50,6 +53,8 @@ class MainWindow : public Window, public TrayMenuOwner {
   UINT AutoTimerId() const { return autoTimerId_; }
   UINT FadeTimerId() const { return fadeTimerId_; }
   const TrayIcon& Tray() const { return trayIcon_; }
+  // The Fader's windows on other monitors while it shows.
+  std::vector<HWND> OtherOverlays() const { return otherOverlays_.Windows(); }
 
  protected:
   LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -70,9 +75,11 @@ class MainWindow : public Window, public TrayMenuOwner {
   void OpenWebsite();
   void ExitProgram();
 
-  void ShowOverlay();
+  std::vector<Rect> AreasToCover() const;
+  void ShowOverlay(const std::vector<Rect>& areas);
   void HideOverlay();
-  void PlaceOnWorkArea();
+  void PlaceOnWorkArea(const Rect& work);
+  void OnLayoutChange();
   void ApplyCaptureExclusion();
   void EndPause();
   void OnDpiChanged();
@@ -94,4 +101,6 @@ class MainWindow : public Window, public TrayMenuOwner {
   Pause pause_;
   ULONGLONG pausedAtMs_ = 0;
   bool captureExcluded_ = false;
+  OverlayWindows otherOverlays_;
+  POINT pointerAtShow_{};  // where "the monitor with the mouse pointer" was when the Fader showed
 };

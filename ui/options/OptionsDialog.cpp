@@ -6,6 +6,28 @@
 #include "ui/options/CenterDialog.h"
 #include "ui/options/OptionsIds.h"
 
+namespace {
+
+// The lists' entries, in the order of the values they stand for.
+const wchar_t* const kShowOnChoices[] = {L"Primary monitor", L"All monitors",
+                                         L"The monitor with the mouse pointer"};
+const wchar_t* const kClockChoices[] = {L"24-hour (14:30)", L"As Windows shows the time"};
+
+template <size_t N>
+void FillList(HWND dialog, int id, const wchar_t* const (&choices)[N]) {
+  for (const wchar_t* choice : choices) {
+    SendDlgItemMessageW(dialog, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(choice));
+  }
+}
+
+template <typename Choice>
+void ReadList(HWND dialog, int id, Choice& field) {
+  const LRESULT index = SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0);
+  if (index != CB_ERR) field = static_cast<Choice>(index);
+}
+
+}  // namespace
+
 OptionsDialog::OptionsDialog(HWND& slot) : Dialog(RES_DIALOG_OPTIONS), slot_(slot) {}
 
 INT_PTR OptionsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM) {
@@ -58,6 +80,8 @@ void OptionsDialog::OnInitDialog() {
     SendDlgItemMessageW(hwnd(), pair.spin, UDM_SETRANGE, 0,
                         MAKELPARAM(pair.bounds.max, pair.bounds.min));
   }
+  FillList(hwnd(), IDC_SHOW_ON, kShowOnChoices);
+  FillList(hwnd(), IDC_CLOCK, kClockChoices);
   ApplyToControls();
 }
 
@@ -70,6 +94,8 @@ void OptionsDialog::ApplyToControls() {
   textSize_.SetValue(kTextSizeBounds.Clamp(options.textSize));
   CheckDlgButton(hwnd(), IDC_AUTO_BLOCK, options.autoBlock ? BST_CHECKED : BST_UNCHECKED);
   CheckDlgButton(hwnd(), IDC_HIDE_FROM_CAPTURE, options.hideFromCapture ? BST_CHECKED : BST_UNCHECKED);
+  SendDlgItemMessageW(hwnd(), IDC_SHOW_ON, CB_SETCURSEL, WPARAM(options.showOn), 0);
+  SendDlgItemMessageW(hwnd(), IDC_CLOCK, CB_SETCURSEL, WPARAM(options.clock), 0);
 }
 
 void OptionsDialog::ReadFromControls() {
@@ -81,10 +107,14 @@ void OptionsDialog::ReadFromControls() {
   options.textSize = textSize_.GetValue();
   options.autoBlock = IsDlgButtonChecked(hwnd(), IDC_AUTO_BLOCK) == BST_CHECKED;
   options.hideFromCapture = IsDlgButtonChecked(hwnd(), IDC_HIDE_FROM_CAPTURE) == BST_CHECKED;
+  ReadList(hwnd(), IDC_SHOW_ON, options.showOn);
+  ReadList(hwnd(), IDC_CLOCK, options.clock);
 }
 
 void OptionsDialog::OnResetToDefaults() {
   options = FaderOptions();
+  FillList(hwnd(), IDC_SHOW_ON, kShowOnChoices);
+  FillList(hwnd(), IDC_CLOCK, kClockChoices);
   ApplyToControls();
 }
 

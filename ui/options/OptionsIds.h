@@ -2,6 +2,8 @@
 // Control ids of the Options dialog.
 #define IDC_AUTO_BLOCK 1023
 #define IDC_HIDE_FROM_CAPTURE 1024
+#define IDC_SHOW_ON 1025
+#define IDC_CLOCK 1026
 #define IDC_RESET_DEFAULTS 1022
 #define IDC_OVERLAY_COLOR 1145
 #define IDC_TEXT_COLOR 1146

@@ -1,0 +1,96 @@
+// Which monitors the Fader covers, and how a time in the user's format is laid out on one.
+#include <gtest/gtest.h>
+
+#include "ui/fader/ClockLayout.h"
+#include "ui/fader/MonitorLayout.h"
+
+namespace {
+
+// The second monitor, listed first, stands left of the primary one and lower.
+const MonitorArea kLeft{{-1024, 200, 0, 968}, {-1024, 200, 0, 968}, false, false};
+const MonitorArea kPrimary{{0, 0, 1280, 800}, {0, 0, 1280, 760}, true, false};
+const std::vector<MonitorArea> kDesk{kLeft, kPrimary};
+
+std::vector<Rect> Works(const std::vector<MonitorArea>& monitors) {
+  std::vector<Rect> works;
+  for (const MonitorArea& m : monitors) works.push_back(m.work);
+  return works;
+}
+
+}  // namespace
+
+TEST(EveryMonitor, EachChoiceCoversItsMonitorsThePrimaryFirst) {
+  const Point onLeft{-10, 500};
+  EXPECT_EQ(std::vector<Rect>{kPrimary.work}, Works(MonitorsToCover(FaderMonitors::Primary, kDesk, onLeft, true)));
+  EXPECT_EQ((std::vector<Rect>{kPrimary.work, kLeft.work}),
+            Works(MonitorsToCover(FaderMonitors::All, kDesk, onLeft, true)));
+  EXPECT_EQ(std::vector<Rect>{kLeft.work}, Works(MonitorsToCover(FaderMonitors::Pointer, kDesk, onLeft, true)));
+  EXPECT_EQ(std::vector<Rect>{kPrimary.work},
+            Works(MonitorsToCover(FaderMonitors::Pointer, kDesk, Point{0, 0}, true)));  // the edge belongs to the right
+  EXPECT_TRUE(MonitorsToCover(FaderMonitors::All, {}, onLeft, true).empty());
+}
+
+TEST(EveryMonitor, APointerOffEveryMonitorChoosesTheNearest) {
+  // Above the second monitor's top edge, in the gap beside the primary one's bottom.
+  EXPECT_EQ(std::vector<Rect>{kLeft.work}, Works(MonitorsToCover(FaderMonitors::Pointer, kDesk, Point{-300, 100}, true)));
+  EXPECT_EQ(std::vector<Rect>{kPrimary.work}, Works(MonitorsToCover(FaderMonitors::Pointer, kDesk, Point{100, 900}, true)));
+  EXPECT_EQ(std::vector<Rect>{kLeft.work}, Works(MonitorsToCover(FaderMonitors::Pointer, kDesk, Point{-5000, 0}, true)));
+}
+
+TEST(EveryMonitor, ACoveredMonitorIsLeftOutOnlyWhenAskedAndOnlyWithEveryMonitor) {
+  MonitorArea video = kLeft;
+  video.covered = true;
+  MonitorArea presentation = kPrimary;
+  presentation.covered = true;
+  EXPECT_EQ(std::vector<Rect>{kPrimary.work}, Works(MonitorsToCover(FaderMonitors::All, {video, kPrimary}, {}, true)));
+  EXPECT_EQ((std::vector<Rect>{kPrimary.work, kLeft.work}),
+            Works(MonitorsToCover(FaderMonitors::All, {video, kPrimary}, {}, false)));
+  // The main window then goes to the other monitor; with both covered nothing shows.
+  EXPECT_EQ(std::vector<Rect>{kLeft.work}, Works(MonitorsToCover(FaderMonitors::All, {kLeft, presentation}, {}, true)));
+  EXPECT_TRUE(MonitorsToCover(FaderMonitors::All, {video, presentation}, {}, true).empty());
+  EXPECT_EQ(std::vector<Rect>{kPrimary.work}, Works(MonitorsToCover(FaderMonitors::Primary, {video, presentation}, {}, true)));
+}
+
+TEST(ClockLayout, TheDesignatorIsSplitFromTheDigitsOnEitherSide) {
+  const ClockParts pm = SplitClockText(L"2:30 PM");
+  EXPECT_EQ(L"2:30", pm.digits);
+  EXPECT_EQ(L"PM", pm.designator);
+  EXPECT_FALSE(pm.designatorFirst);
+  const ClockParts korean = SplitClockText(L"\uC624\uD6C4 2:30");
+  EXPECT_EQ(L"2:30", korean.digits);
+  EXPECT_EQ(L"\uC624\uD6C4", korean.designator);
+  EXPECT_TRUE(korean.designatorFirst);
+  EXPECT_EQ(L"14:30", SplitClockText(L"14:30").digits);
+  EXPECT_EQ(L"", SplitClockText(L"14:30").designator);
+  EXPECT_EQ(L"14 h 30", SplitClockText(L"14 h 30").digits);  // letters between digits stay with them
+  EXPECT_EQ(L"2:30\u202Fp.m.", SplitClockText(L"2:30\u202Fp.m.").digits + L"\u202F" + SplitClockText(L"2:30\u202Fp.m.").designator);
+  EXPECT_EQ(L"a 2:30 b", SplitClockText(L" a 2:30 b").digits);  // text on both sides: one piece
+  EXPECT_EQ(L"", SplitClockText(L"").digits);
+}
+
+TEST(ClockLayout, TooWideOrTooTallATextShrinksInProportionToFit) {
+  const Rect work{0, 0, 1280, 760};
+  EXPECT_EQ(250, FittedHeight(250, 900, 250, work));
+  EXPECT_EQ(450, FittedHeight(900, 2560, 900, work));   // width halved
+  EXPECT_EQ(760, FittedHeight(900, 1000, 900, work));   // height
+  EXPECT_EQ(1, FittedHeight(900, 100000000, 900, work));
+  EXPECT_EQ(900, FittedHeight(900, 2560, 900, Rect{}));  // no area: nothing to fit to
+}
+
+TEST(ClockLayout, DigitsAndDesignatorAreCentredTogetherOnOneBaseline) {
+  const Rect work{1280, 0, 2304, 738};
+  const TextBox digits{500, 250, 200};
+  const TextBox designator{100, 100, 80};
+  const ClockPlacement after = PlaceClock(work, digits, designator, 20, false);
+  EXPECT_EQ(1280 + (1024 - 620) / 2, after.digits.x);
+  EXPECT_EQ((738 - 250) / 2, after.digits.y);
+  EXPECT_EQ(after.digits.x + 520, after.designator.x);
+  EXPECT_EQ(after.digits.y + 200, after.designator.y + 80);
+  const ClockPlacement before = PlaceClock(work, digits, designator, 20, true);
+  EXPECT_EQ(after.digits.x, before.designator.x);
+  EXPECT_EQ(before.designator.x + 120, before.digits.x);
+  // Without a designator the digits alone are centred.
+  EXPECT_EQ(1280 + (1024 - 500) / 2, PlaceClock(work, digits, TextBox{}, 20, true).digits.x);
+  EXPECT_EQ(620, ClockWidth(digits, designator, 20));
+  EXPECT_EQ(100, DesignatorHeight(250));
+}
