@@ -3,6 +3,7 @@
 // alternating, with the smallest and largest beside it. Nothing here is a test.
 //
 //   bench.exe RUNS IDLE_MINUTES REST_SECONDS SOAK_FADES
+//   bench.exe RUNS 0 0 SOAK_FADES monitors   (every monitor against the primary one only)
 #include <windows.h>
 
 #include <cstdio>
@@ -17,15 +18,15 @@ namespace {
 
 const wchar_t kFloorClass[] = L"DusklampFloor";
 
-void WriteSettings(int duration, int textSize) {
+void WriteSettings(int duration, int textSize, const char* showOn = "primary") {
   const std::wstring path = BenchFolder() + L"\\Settings.xml";
   FILE* file = _wfopen(path.c_str(), L"w");
   std::fprintf(file,
                "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\n"
                "<DusklampSettings version=\"1.0\" xmlns=\"http://www.quillane.example/dusklamp/xmlns/settings\">\n"
-               "<Options><Fader fade_duration=\"%d\" text_size=\"%d\" auto_block=\"0\" /></Options>\n"
+               "<Options><Fader fade_duration=\"%d\" text_size=\"%d\" auto_block=\"0\" show_on=\"%s\" /></Options>\n"
                "<States><Fader auto_fade=\"1\" /></States>\n</DusklampSettings>\n",
-               duration, textSize);
+               duration, textSize, showOn);
   std::fclose(file);
 }
 
@@ -66,6 +67,42 @@ struct Pair {
 
 void Settle() { Sleep(1000); }  // lets a fresh process finish what its start queued
 
+// A default fade on every monitor of this display against one on the primary monitor, each the
+// first fade of a fresh process, and a soak with an overlay on each monitor.
+int EveryMonitor(int runs, int soakFades) {
+  Header("Every monitor", "All monitors", "Primary monitor");
+  Pair fade;
+  for (int run = 0; run < runs; ++run) {
+    for (const bool all : {true, false}) {
+      WriteSettings(20, 250, all ? "all" : "primary");
+      Measured program = DusklampProgram();
+      program.Start();
+      Settle();
+      (all ? fade.dusklamp : fade.floor).push_back(program.FadeCpuMs());
+    }
+  }
+  Row("CPU of a default fade, fresh process", SpreadOf(fade.dusklamp), SpreadOf(fade.floor), "ms");
+  std::printf("\nMonitors: %d.\n", GetSystemMetrics(SM_CMONITORS));
+
+  WriteSettings(1, 900, "all");
+  Measured dusklamp = DusklampProgram(BenchFolder() + L"\\soak-monitors.trace");
+  dusklamp.Start();
+  Settle();
+  std::printf("\n### Soak on every monitor: %d fades of 1 s at text size 900\n\n"
+              "| fades | Dusklamp private | handles | GDI objects |\n|-------|------------------|---------|-------------|\n",
+              soakFades);
+  for (int done = 0;; ++done) {
+    if (done % 100 == 0 || done == 50 || done == soakFades) {
+      std::printf("| %5d | %13.2f MB | %7lu | %11ld |\n", done, dusklamp.PrivateMb(), dusklamp.Handles(),
+                  dusklamp.GdiObjects());
+      std::fflush(stdout);
+    }
+    if (done == soakFades) return 0;
+    dusklamp.ShowFader();
+    dusklamp.WaitUntilHidden();
+  }
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -73,6 +110,7 @@ int wmain(int argc, wchar_t** argv) {
   const int idleMinutes = argc > 2 ? _wtoi(argv[2]) : 10;
   const int restSeconds = argc > 3 ? _wtoi(argv[3]) : 90;
   const int soakFades = argc > 4 ? _wtoi(argv[4]) : 1000;
+  if (argc > 5 && std::wstring(argv[5]) == L"monitors") return EveryMonitor(runs, soakFades);
   CopyFileW((BenchFolder() + L"\\FloorTray.exe").c_str(), (BenchFolder() + L"\\FloorClock.exe").c_str(), FALSE);
   std::printf("%d runs of each; idle %d min; fades after idle rest %d s; soak %d fades\n", runs,
               idleMinutes, restSeconds, soakFades);

@@ -52,7 +52,9 @@ target_link_libraries(desktop_tests PRIVATE GTest::gtest_main user32 gdi32 shell
 set_target_properties(desktop_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TEST_OUTPUT})
 add_dependencies(desktop_tests Dusklamp)
 add_test(NAME desktop_tests COMMAND ${PROJECT_SOURCE_DIR}/tests/desktop/with-compositor
-  ${PROJECT_SOURCE_DIR}/scripts/wine-run $<TARGET_FILE:desktop_tests>)
+  ${PROJECT_SOURCE_DIR}/scripts/wine-run $<TARGET_FILE:desktop_tests> --gtest_filter=-TwoMonitors.*)
+add_test(NAME two_monitor_tests COMMAND ${PROJECT_SOURCE_DIR}/tests/desktop/on-two-monitors
+  ${PROJECT_SOURCE_DIR}/scripts/wine-run $<TARGET_FILE:desktop_tests> --gtest_filter=TwoMonitors.*)
 
 # At 150 percent: the Win32 suite again (but its long soak), and the end-to-end tests of what
 # the scale changes.
