@@ -31,7 +31,9 @@ class OverlayWindows::Overlay : public Window {
       case WM_MOUSEACTIVATE:
         return MA_NOACTIVATE;
       case WM_DPICHANGED:
-        // Its monitor was rescaled: the main window lays every overlay out again.
+        // Its monitor was rescaled: drawn again at the new scale, and the main window lays
+        // every overlay out again.
+        InvalidateRect(hwnd(), nullptr, TRUE);
         PostMessageW(GetWindow(hwnd(), GW_OWNER), WM_DISPLAYCHANGE, 0, 0);
         return 0;
       default:
