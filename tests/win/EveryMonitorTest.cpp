@@ -29,6 +29,13 @@ int AlphaOf(HWND window) {
   return GetLayeredWindowAttributes(window, nullptr, &alpha, &flags) ? alpha : -1;
 }
 
+HWND cloakedWindow = nullptr;
+HRESULT WINAPI FakeAttribute(HWND window, DWORD attribute, void* value, DWORD size) {
+  if (attribute != 14 || size != sizeof(DWORD)) return E_INVALIDARG;
+  *static_cast<DWORD*>(value) = window == cloakedWindow ? 2 : 0;  // DWM_CLOAKED_SHELL
+  return S_OK;
+}
+
 const wchar_t* userFormat = L"12:45 PM";
 int WINAPI FakeTimeFormat(LPCWSTR, DWORD flags, const SYSTEMTIME*, LPCWSTR, LPWSTR text, int size) {
   if (flags != TIME_NOSECONDS || !userFormat) return 0;
@@ -163,6 +170,13 @@ TEST_F(EveryMonitorTest, AMonitorAnotherProgramCoversWholeGetsNoOverlayWhileBloc
   Send(CmdShowFader);
   EXPECT_FALSE(Visible());
   EXPECT_EQ(UINT(IconAutoFadeOn), Icon());
+  // A cloaked window, which nobody sees, covers nothing.
+  cloakedWindow = second;
+  const WindowAttributeQuery previous = SetWindowAttributeQuery(FakeAttribute);
+  Send(CmdShowFader);
+  EXPECT_TRUE(Visible());
+  EXPECT_EQ(kSecond.work, WindowRect(hwnd));
+  SetWindowAttributeQuery(previous);
   DestroyWindow(second);
   DestroyWindow(video);
 }

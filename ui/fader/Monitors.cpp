@@ -1,5 +1,6 @@
 #include "ui/fader/Monitors.h"
 
+#include "app/SystemLibraries.h"
 #include "ui/WinRect.h"
 #include "ui/main/Foreground.h"
 
@@ -26,6 +27,17 @@ MonitorQuery& Query() {
   return query;
 }
 
+WindowAttributeQuery attributeQuery = nullptr;
+
+bool IsCloaked(HWND window) {
+  static const LibraryHandle dwmapi = LoadSystemLibrary(L"dwmapi.dll");
+  static const auto dwmQuery = LibraryFunction<WindowAttributeQuery>(dwmapi.Get(), "DwmGetWindowAttribute");
+  const WindowAttributeQuery query = attributeQuery ? attributeQuery : dwmQuery;
+  constexpr DWORD kCloaked = 14;  // DWMWA_CLOAKED, Windows 8 and later
+  DWORD cloaked = 0;
+  return query && SUCCEEDED(query(window, kCloaked, &cloaked, sizeof(cloaked))) && cloaked != 0;
+}
+
 struct CoverSearch {
   std::vector<MonitorArea>* monitors;
   HWND main;
@@ -35,7 +47,8 @@ BOOL CALLBACK MarkIfCovering(HWND window, LPARAM data) {
   auto& search = *reinterpret_cast<CoverSearch*>(data);
   RECT rect{};
   if (!IsWindowVisible(window) || IsIconic(window) || IsOurs(window, search.main) || IsDesktop(window) ||
-      (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TRANSPARENT) || !GetWindowRect(window, &rect)) {
+      (GetWindowLongPtrW(window, GWL_EXSTYLE) & WS_EX_TRANSPARENT) || IsCloaked(window) ||
+      !GetWindowRect(window, &rect)) {
     return TRUE;
   }
   for (MonitorArea& monitor : *search.monitors) {
@@ -53,6 +66,12 @@ MonitorQuery SetMonitorQuery(MonitorQuery query) {
 }
 
 std::vector<MonitorArea> QueryMonitors() { return Query()(); }
+
+WindowAttributeQuery SetWindowAttributeQuery(WindowAttributeQuery query) {
+  const WindowAttributeQuery previous = attributeQuery;
+  attributeQuery = query;
+  return previous;
+}
 
 void MarkCoveredMonitors(std::vector<MonitorArea>& monitors, HWND main) {
   CoverSearch search{&monitors, main};

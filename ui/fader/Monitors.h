@@ -12,6 +12,12 @@ MonitorQuery SetMonitorQuery(MonitorQuery query);
 std::vector<MonitorArea> QueryMonitors();
 
 // Marks each monitor that a visible window of another program covers whole: a video playing
-// full screen there while the user works elsewhere. The shell's desktop and click-through
-// windows do not count.
+// full screen there while the user works elsewhere. The shell's desktop, click-through windows
+// and cloaked ones (on another virtual desktop, or the shell's hidden Start and Search windows,
+// which are "visible" and as large as their monitor) do not count.
+using WindowAttributeQuery = HRESULT(WINAPI*)(HWND window, DWORD attribute, void* value, DWORD size);
+// DwmGetWindowAttribute (from the system's dwmapi.dll) unless a test installed another; returns
+// the one in place (null for DwmGetWindowAttribute).
+WindowAttributeQuery SetWindowAttributeQuery(WindowAttributeQuery query);
+
 void MarkCoveredMonitors(std::vector<MonitorArea>& monitors, HWND main);
