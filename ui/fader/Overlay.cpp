@@ -53,6 +53,8 @@ void MainWindow::ShowOverlay(const std::vector<Rect>& areas) {
                SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
   // Whatever surface the platform kept from the last show, this one shows the time now.
   InvalidateRect(hwnd(), nullptr, TRUE);
+  // Only after their owner: under Wine, overlays shown while it was hidden left every window of
+  // the Fader unseen on the screen.
   otherOverlays_.Cover(hwnd(), {areas.begin() + 1, areas.end()}, AlphaForPercent(opacityPercent_),
                        FaderSettings::Instance().hideFromCapture);
 }
