@@ -7,7 +7,8 @@
 #include "ui/Handles.h"
 
 // From now on every DLL loaded by name, by the program or by the system's own DLLs, comes from
-// the system folder. The entry point calls it before anything else can load a DLL.
+// the system folder. The loader's first call into the program makes it, before the C run-time
+// starts (app/FirstStep.cpp).
 void RestrictDllSearchToSystemFolder();
 
 // The system folder's DLL of that name, whatever the search order is; null when there is none.

@@ -13,7 +13,8 @@ add_compile_options(-Os -ffunction-sections -fdata-sections)
 # where it copies any other into the process's private memory (half a megabyte here).
 add_link_options(-static -static-libgcc -static-libstdc++ -Wl,--gc-sections -Wl,--file-alignment=4096
   -Wl,--no-insert-timestamp)
-# Hardening: stack canaries and checked C library calls (GCC's libssp, linked statically), and
+# Hardening: stack canaries and checked C library calls (GCC's libssp, linked statically; the
+# program brings its own guard, app/StackGuard.cpp), and
 # the loader's protections said out loud rather than left to the linker's defaults: a relocatable
 # image (ASLR), non-executable data (NX) and, on x64, addresses from the whole 64-bit range.
 add_compile_options(-fstack-protector-strong)
@@ -79,7 +80,7 @@ set(RESOURCES ${PROJECT_SOURCE_DIR}/res/Dusklamp.rc)
 set_source_files_properties(${RESOURCES} PROPERTIES OBJECT_DEPENDS
   "${PROJECT_SOURCE_DIR}/res/dialogs.rc;${PROJECT_SOURCE_DIR}/res/Dusklamp.manifest;${PROJECT_SOURCE_DIR}/res/resource.h;${PROJECT_SOURCE_DIR}/res/version.h")
 
-add_executable(Dusklamp WIN32 app/main.cpp app/LoadConfig.c ${RESOURCES})
+add_executable(Dusklamp WIN32 app/main.cpp app/FirstStep.cpp app/StackGuard.cpp app/LoadConfig.c ${RESOURCES})
 target_include_directories(Dusklamp PRIVATE ${PROJECT_SOURCE_DIR}/res)
 target_link_libraries(Dusklamp PRIVATE dusklamp_shell)
 target_link_options(Dusklamp PRIVATE -municode -mwindows -s)

@@ -28,6 +28,8 @@ TEST(EveryMonitor, EachChoiceCoversItsMonitorsThePrimaryFirst) {
   EXPECT_EQ(std::vector<Rect>{kPrimary.work},
             Works(MonitorsToCover(FaderMonitors::Pointer, kDesk, Point{0, 0}, true)));  // the edge belongs to the right
   EXPECT_TRUE(MonitorsToCover(FaderMonitors::All, {}, onLeft, true).empty());
+  // A value no choice has reads as the default, the primary monitor.
+  EXPECT_EQ(std::vector<Rect>{kPrimary.work}, Works(MonitorsToCover(FaderMonitors(4), kDesk, onLeft, false)));
 }
 
 TEST(EveryMonitor, APointerOffEveryMonitorChoosesTheNearest) {

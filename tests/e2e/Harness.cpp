@@ -207,13 +207,13 @@ bool Dusklamp::Start(const std::wstring& arguments, WORD showWindow) {
 // Wine reads its variables from the Unix environment it starts in, and writes its traces to the
 // Unix standard error of the traced process, which a Windows parent cannot redirect; so a Unix
 // shell starts such a copy under Wine.
-bool Dusklamp::StartUnderWine(const std::wstring& variables, const std::wstring& errorFile) {
+bool Dusklamp::StartUnderWine(const std::wstring& variables, const std::wstring& errorFile, DWORD timeoutMs) {
   if (!RunUnix(L"/bin/sh -c \"" + variables + L" exec wine '" + UnixPath(exe_) + L"' 2>'" +
                    UnixPath(errorFile) + L"' >/dev/null\"",
                false)) {
     return false;
   }
-  WaitUntil([&] { return (window_ = FindWindowW(kLockName, nullptr)) != nullptr; });
+  WaitUntil([&] { return (window_ = FindWindowW(kLockName, nullptr)) != nullptr; }, timeoutMs);
   if (!window_) return false;
   GetWindowThreadProcessId(window_, &process_.dwProcessId);
   process_.hProcess = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_INFORMATION | PROCESS_TERMINATE,

@@ -58,8 +58,9 @@ class Dusklamp {
   // Starts the program and waits for its main window; false if none appeared.
   bool Start(const std::wstring& arguments = L"", WORD showWindow = SW_SHOWNORMAL);
   // Starts the program from a Unix shell with Wine's variables set ("WINEDEBUG=+gdi"), Wine's
-  // output going to `errorFile`.
-  bool StartUnderWine(const std::wstring& variables, const std::wstring& errorFile);
+  // output going to `errorFile`; a start traced call by call takes longer than `timeoutMs`
+  // allows otherwise.
+  bool StartUnderWine(const std::wstring& variables, const std::wstring& errorFile, DWORD timeoutMs = 15000);
   // Starts the program with Wine's trace of GDI allocations going to `traceFile`.
   bool StartTracingGdi(const std::wstring& traceFile);
   // Starts another copy from the same file and returns its exit code once it ended.

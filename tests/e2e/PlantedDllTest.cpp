@@ -70,3 +70,34 @@ TEST(PlantedDll, NoneRunsWhileTheProgramStartsShowsItsDialogsAndFades) {
     EXPECT_FALSE(FileExists(app.Folder() + L"\\" + name + L".dll.ran")) << "ran: " << name;
   }
 }
+
+// Wine's trace of every call: the program's first deed restricts the search, before the C
+// run-time starts (its start-up and the static constructors run before the entry point) and
+// before anything reaches the CryptoAPI, whose providers are DLLs loaded by name.
+TEST(PlantedDll, TheSearchIsRestrictedBeforeTheRunTimeStarts) {
+  Dusklamp app;
+  const std::wstring trace = app.Folder() + L"\\relay.txt";
+  ASSERT_TRUE(app.StartUnderWine(L"WINEDEBUG=+loaddll,+relay", trace, 120000)) << "no window in two minutes";
+  EXPECT_EQ(1u, app.Exit());
+  const std::string lines = ReadFileBytes(trace);
+  DeleteFileW(trace.c_str());
+  // Calls from the program's own image, which the loader reports with its address.
+  const size_t loaded = lines.find("Dusklamp.exe\" at ");
+  ASSERT_NE(std::string::npos, loaded) << "the trace names no image";
+  const unsigned long long base = std::stoull(lines.substr(loaded + 17, 16), nullptr, 16);
+  size_t restriction = std::string::npos;
+  std::string runTimeFirst;  // the program's first call into the C run-time before the restriction
+  for (size_t at = lines.find("Call "); at != std::string::npos && restriction == std::string::npos;
+       at = lines.find("Call ", at + 5)) {
+    const std::string line = lines.substr(at, lines.find('\n', at) - at);
+    const size_t ret = line.rfind(" ret=");
+    if (ret == std::string::npos) continue;
+    const unsigned long long caller = std::stoull(line.substr(ret + 5), nullptr, 16);
+    if (caller < base || caller >= base + 0x1000000) continue;
+    if (line.find("SetDefaultDllDirectories(00000800)") != std::string::npos) restriction = at;
+    if (line.compare(5, 7, "msvcrt.") == 0 && runTimeFirst.empty()) runTimeFirst = line;
+  }
+  ASSERT_NE(std::string::npos, restriction) << "the program never restricted the search";
+  EXPECT_EQ("", runTimeFirst) << "the C run-time ran before the restriction";
+  EXPECT_EQ(std::string::npos, lines.rfind(".Crypt", restriction)) << "the CryptoAPI was called before the restriction";
+}

@@ -138,6 +138,9 @@ TEST_F(OptionsDialogTest, TheListsOfferTheMonitorsAndClocksShowTheChoiceAndStore
     EXPECT_EQ(2, SendDlgItemMessageW(dialog, IDC_SHOW_ON, CB_GETCURSEL, 0, 0));
     EXPECT_EQ(0, SendDlgItemMessageW(dialog, IDC_CLOCK, CB_GETCURSEL, 0, 0));
     Press(dialog, IDC_RESET_DEFAULTS);
+    Press(dialog, IDC_RESET_DEFAULTS);
+    EXPECT_EQ(3, SendDlgItemMessageW(dialog, IDC_SHOW_ON, CB_GETCOUNT, 0, 0)) << "Reset added the choices again";
+    EXPECT_EQ(2, SendDlgItemMessageW(dialog, IDC_CLOCK, CB_GETCOUNT, 0, 0));
     EXPECT_EQ(0, SendDlgItemMessageW(dialog, IDC_SHOW_ON, CB_GETCURSEL, 0, 0));
     SendDlgItemMessageW(dialog, IDC_SHOW_ON, CB_SETCURSEL, 1, 0);
     SendDlgItemMessageW(dialog, IDC_CLOCK, CB_SETCURSEL, 1, 0);

@@ -19,16 +19,12 @@ std::vector<MonitorArea> MonitorsToCover(FaderMonitors choice, const std::vector
   // The platform lists the primary monitor first, but nothing promises it.
   std::vector<MonitorArea> ordered(monitors);
   std::stable_partition(ordered.begin(), ordered.end(), [](const MonitorArea& m) { return m.primary; });
-  switch (choice) {
-    case FaderMonitors::Primary:
-      return {ordered.front()};
-    case FaderMonitors::Pointer:
-      return {*std::min_element(ordered.begin(), ordered.end(), [&](const MonitorArea& a, const MonitorArea& b) {
-        return DistanceSquared(a.monitor, pointer) < DistanceSquared(b.monitor, pointer);
-      })};
-    case FaderMonitors::All:
-      break;
+  if (choice == FaderMonitors::Pointer) {
+    return {*std::min_element(ordered.begin(), ordered.end(), [&](const MonitorArea& a, const MonitorArea& b) {
+      return DistanceSquared(a.monitor, pointer) < DistanceSquared(b.monitor, pointer);
+    })};
   }
+  if (choice != FaderMonitors::All) return {ordered.front()};  // the primary, also for a value of no choice
   if (skipCovered) {
     ordered.erase(std::remove_if(ordered.begin(), ordered.end(), [](const MonitorArea& m) { return m.covered; }),
                   ordered.end());

@@ -20,10 +20,11 @@ void FillList(HWND dialog, int id, const wchar_t* const (&choices)[N]) {
   }
 }
 
-template <typename Choice>
-void ReadList(HWND dialog, int id, Choice& field) {
+// The choice at the list's selection; the default when none is selected or it names no choice.
+template <typename Choice, size_t N>
+void ReadList(HWND dialog, int id, const wchar_t* const (&)[N], Choice& field) {
   const LRESULT index = SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0);
-  if (index != CB_ERR) field = static_cast<Choice>(index);
+  field = index >= 0 && size_t(index) < N ? static_cast<Choice>(index) : Choice();
 }
 
 }  // namespace
@@ -107,14 +108,12 @@ void OptionsDialog::ReadFromControls() {
   options.textSize = textSize_.GetValue();
   options.autoBlock = IsDlgButtonChecked(hwnd(), IDC_AUTO_BLOCK) == BST_CHECKED;
   options.hideFromCapture = IsDlgButtonChecked(hwnd(), IDC_HIDE_FROM_CAPTURE) == BST_CHECKED;
-  ReadList(hwnd(), IDC_SHOW_ON, options.showOn);
-  ReadList(hwnd(), IDC_CLOCK, options.clock);
+  ReadList(hwnd(), IDC_SHOW_ON, kShowOnChoices, options.showOn);
+  ReadList(hwnd(), IDC_CLOCK, kClockChoices, options.clock);
 }
 
 void OptionsDialog::OnResetToDefaults() {
   options = FaderOptions();
-  FillList(hwnd(), IDC_SHOW_ON, kShowOnChoices);
-  FillList(hwnd(), IDC_CLOCK, kClockChoices);
   ApplyToControls();
 }
 
