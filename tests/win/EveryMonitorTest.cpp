@@ -181,6 +181,14 @@ TEST_F(EveryMonitorTest, AMonitorAnotherProgramCoversWholeGetsNoOverlayWhileBloc
   DestroyWindow(video);
 }
 
+TEST_F(EveryMonitorTest, AMaximizedWindowWithACaptionLeavesItsMonitorToTheFader) {
+  FaderSettings::Instance().showOn = FaderMonitors::All;
+  const HWND editor = MaximizedWindowOver({640, 0, 1280, 800});  // the second monitor has no taskbar
+  Send(CmdShowFader);
+  EXPECT_EQ(1u, Others().size());
+  DestroyWindow(editor);
+}
+
 class ClockFormatTest : public MainWindowTest {
  protected:
   void SetUp() override {

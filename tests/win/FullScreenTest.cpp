@@ -66,3 +66,22 @@ TEST_F(MainWindowTest, AnInvisibleWindowInTheForegroundIsNoFullScreenProgram) {
   EXPECT_FALSE(window.IsFullScreenAppRunning());
   DestroyWindow(game);
 }
+
+// Its rectangle covers a monitor whose work area is all of it (an auto-hiding taskbar), but the
+// user sees its title bar: an editor or a browser to work in, not a game or a film.
+TEST_F(MainWindowTest, AMaximizedWindowWithACaptionIsNoFullScreenProgram) {
+  MONITORINFO info{};
+  info.cbSize = sizeof(info);
+  GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &info);
+  const HWND editor = MaximizedWindowOver(info.rcMonitor);
+  SetForegroundWindow(editor);
+  ASSERT_TRUE(PumpUntil([&] { return GetForegroundWindow() == editor; }, 2000));
+  RECT rect{};
+  GetWindowRect(editor, &rect);
+  ASSERT_TRUE(IsZoomed(editor) && rect.left < info.rcMonitor.left && rect.bottom > info.rcMonitor.bottom)
+      << IsZoomed(editor) << " " << rect.left << "," << rect.top << "," << rect.right << "," << rect.bottom;
+  EXPECT_FALSE(window.IsFullScreenAppRunning());
+  SetWindowLongPtrW(editor, GWL_STYLE, GetWindowLongPtrW(editor, GWL_STYLE) & ~WS_CAPTION);
+  EXPECT_TRUE(window.IsFullScreenAppRunning()) << "without a caption it fills the monitor";
+  DestroyWindow(editor);
+}

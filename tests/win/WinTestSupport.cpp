@@ -53,6 +53,15 @@ HWND ForegroundWindowAt(const RECT& rect) {
   return window;
 }
 
+HWND MaximizedWindowOver(const RECT& work) {
+  const int frame = GetSystemMetrics(SM_CXSIZEFRAME) + GetSystemMetrics(SM_CXPADDEDBORDER);
+  const HWND window = CreateWindowExW(WS_EX_NOACTIVATE, L"Static", L"editor", WS_OVERLAPPEDWINDOW | WS_MAXIMIZE,
+                                      work.left - frame, work.top - frame, work.right - work.left + 2 * frame,
+                                      work.bottom - work.top + 2 * frame, nullptr, nullptr, nullptr, nullptr);
+  ShowWindow(window, SW_SHOWNA);  // as it is: SW_SHOWNOACTIVATE would restore it
+  return window;
+}
+
 SYSTEMTIME FakeClock::now;
 ULONGLONG FakeClock::ticks;
 

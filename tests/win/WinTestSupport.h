@@ -19,6 +19,9 @@ void DropQuitMessage();
 
 // A plain popup window of this thread at the given place, made the foreground window.
 HWND ForegroundWindowAt(const RECT& rect);
+// A captioned window maximized over a work area as Windows 10 and 11 report one: reaching past it
+// by the resizing frame on every side. Shown without taking the foreground.
+HWND MaximizedWindowOver(const RECT& work);
 
 // A local clock the tests set by hand, from 8 December 2026, and a tick count beside it that
 // only Advance moves, as a clock the user cannot set.

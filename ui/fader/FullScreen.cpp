@@ -1,5 +1,6 @@
 // Whether the program in the foreground fills its whole monitor.
 #include "ui/WinRect.h"
+#include "ui/fader/Monitors.h"
 #include "ui/main/Foreground.h"
 #include "ui/main/MainWindow.h"
 
@@ -18,5 +19,5 @@ bool MainWindow::IsFullScreenAppRunning() const {
   MONITORINFO info{};
   info.cbSize = sizeof(info);
   if (!GetMonitorInfoW(monitor, &info)) SetRectEmpty(&info.rcMonitor);
-  return CoversMonitor(ToRect(window), ToRect(info.rcMonitor));
+  return FillsMonitor(foreground, window, ToRect(info.rcMonitor));
 }

@@ -52,7 +52,7 @@ BOOL CALLBACK MarkIfCovering(HWND window, LPARAM data) {
     return TRUE;
   }
   for (MonitorArea& monitor : *search.monitors) {
-    if (CoversMonitor(ToRect(rect), monitor.monitor)) monitor.covered = true;
+    if (FillsMonitor(window, rect, monitor.monitor)) monitor.covered = true;
   }
   return TRUE;
 }
@@ -71,6 +71,11 @@ WindowAttributeQuery SetWindowAttributeQuery(WindowAttributeQuery query) {
   const WindowAttributeQuery previous = attributeQuery;
   attributeQuery = query;
   return previous;
+}
+
+bool FillsMonitor(HWND window, const RECT& rect, const Rect& monitor) {
+  const bool captioned = (GetWindowLongPtrW(window, GWL_STYLE) & WS_CAPTION) == WS_CAPTION;
+  return CoversMonitor(ToRect(rect), monitor) && !(IsZoomed(window) && captioned);
 }
 
 void MarkCoveredMonitors(std::vector<MonitorArea>& monitors, HWND main) {

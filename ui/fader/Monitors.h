@@ -21,3 +21,10 @@ using WindowAttributeQuery = HRESULT(WINAPI*)(HWND window, DWORD attribute, void
 WindowAttributeQuery SetWindowAttributeQuery(WindowAttributeQuery query);
 
 void MarkCoveredMonitors(std::vector<MonitorArea>& monitors, HWND main);
+
+// Whether a window with that rectangle fills the monitor as a full-screen program does: it
+// covers the whole monitor and is no maximized window with a caption. Windows 10 and 11 grow a
+// maximized window past its work area by the resizing frame, so one covers a monitor whose work
+// area is all of it (an auto-hiding taskbar, a second monitor without one), yet its user sees its
+// title bar and works in it.
+bool FillsMonitor(HWND window, const RECT& rect, const Rect& monitor);
