@@ -36,9 +36,12 @@ HRESULT WINAPI FakeAttribute(HWND window, DWORD attribute, void* value, DWORD si
   return S_OK;
 }
 
+// The text for the user's short time format only: the long one may differ from it.
 const wchar_t* userFormat = L"12:45 PM";
-int WINAPI FakeTimeFormat(LPCWSTR, DWORD flags, const SYSTEMTIME*, LPCWSTR, LPWSTR text, int size) {
-  if (flags != TIME_NOSECONDS || !userFormat) return 0;
+int WINAPI FakeTimeFormat(LPCWSTR, DWORD flags, const SYSTEMTIME*, LPCWSTR format, LPWSTR text, int size) {
+  wchar_t shortTime[80] = {};
+  GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SSHORTTIME, shortTime, 80);
+  if (flags != TIME_NOSECONDS || !userFormat || !format || wcscmp(format, shortTime) != 0) return 0;
   wcsncpy(text, userFormat, size_t(size));
   return int(wcslen(userFormat)) + 1;
 }

@@ -19,8 +19,13 @@ TimeFormatFunction SetTimeFormatFunction(TimeFormatFunction function) {
 
 std::wstring FormatClock(ClockStyle style, const SYSTEMTIME& time) {
   if (style == ClockStyle::Windows) {
-    wchar_t text[64];
-    if (TimeFormat()(LOCALE_NAME_USER_DEFAULT, TIME_NOSECONDS, &time, nullptr, text, 64) > 1) return text;
+    // The short time, as the taskbar shows it: without a picture the call takes the long one,
+    // which the user may have set apart ("h:mm:ss tt" beside a short "HH:mm").
+    wchar_t picture[80], text[64];
+    if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SSHORTTIME, picture, 80) > 1 &&
+        TimeFormat()(LOCALE_NAME_USER_DEFAULT, TIME_NOSECONDS, &time, picture, text, 64) > 1) {
+      return text;
+    }
   }
   return ClockText(time.wHour, time.wMinute);
 }

@@ -11,7 +11,7 @@ using TimeFormatFunction = int(WINAPI*)(LPCWSTR locale, DWORD flags, const SYSTE
 // GetTimeFormatEx unless a test installed another; returns the one in place.
 TimeFormatFunction SetTimeFormatFunction(TimeFormatFunction function);
 
-// "14:30", or the time as Windows shows it to this user without seconds ("2:30 PM"), asked
+// "14:30", or the time as Windows shows it to this user in the short time format ("2:30 PM"), asked
 // afresh each time so that a change of the regional settings shows at the next paint. Where
 // Windows gives no text, the 24-hour one.
 std::wstring FormatClock(ClockStyle style, const SYSTEMTIME& time);
