@@ -7,5 +7,13 @@
 // per monitor (before Windows 10 1607).
 UINT WindowDpi(HWND window);
 
+// The notification area's: the taskbar's that holds it, on the primary monitor, whatever monitor
+// the program's own windows are on.
+UINT TaskbarDpi();
+
+// GetDpiForWindow unless a test installed another (null puts it back); returns the one in place.
+using WindowDpiQuery = UINT(WINAPI*)(HWND window);
+WindowDpiQuery SetWindowDpiQuery(WindowDpiQuery query);
+
 // GetSystemMetrics at that DPI, where the platform offers it.
 int SystemMetricForDpi(int index, UINT dpi);

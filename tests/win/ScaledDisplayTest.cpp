@@ -84,15 +84,28 @@ TEST(ScaledDisplay, TheEyedropperGrowsWithItsHotSpotOnTheTip) {
   }
 }
 
-// The tray shows the icon for the small-icon size of this display, whatever its scale.
-TEST_F(MainWindowTest, TheTrayIconIsTheSmallSizeOfThisDisplay) {
+// The tray's icon is drawn for the notification area's scale, also while the main window is on a
+// monitor of another scale (the pointer's one at 200 percent, say).
+namespace {
+HWND twiceTheScale = nullptr;
+UINT WINAPI AtTwiceTheScale(HWND window) {  // others answer nothing: the display's scale
+  return window == twiceTheScale ? 2 * WindowDpi(nullptr) : 0;
+}
+}  // namespace
+
+TEST_F(MainWindowTest, TheTrayIconIsTheSmallSizeOfTheNotificationAreasScale) {
   const HDC screen = GetDC(nullptr);
   const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
   EXPECT_EQ(UINT(dpi), WindowDpi(hwnd));
-  const HICON icon = LoadSmallIcon(IconMain, WindowDpi(hwnd));
-  EXPECT_EQ(MulDiv(16, dpi, 96), ColourImage(icon).width);
-  DestroyIcon(icon);
+  twiceTheScale = hwnd;
+  const WindowDpiQuery previous = SetWindowDpiQuery(AtTwiceTheScale);
+  ASSERT_EQ(UINT(2 * dpi), WindowDpi(hwnd));
+  Send(CmdShowFader);
+  EXPECT_EQ(MulDiv(16, dpi, 96), window.Tray().CurrentIconSize());
+  Send(CmdHideFader);
+  EXPECT_EQ(MulDiv(16, dpi, 96), window.Tray().CurrentIconSize());
+  SetWindowDpiQuery(previous);
 }
 
 TEST_F(MainWindowTest, AChangeOfScaleKeepsTheShownFaderOnItsWorkArea) {

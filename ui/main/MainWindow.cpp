@@ -5,7 +5,6 @@
 #include "app/LockName.h"
 #include "app/Module.h"
 #include "settings/FaderSettings.h"
-#include "ui/Dpi.h"
 #include "ui/Handles.h"
 #include "ui/main/Commands.h"
 #include "ui/main/TimerIds.h"
@@ -91,8 +90,7 @@ bool MainWindow::OnCommand(UINT id) {
 
 void MainWindow::OnCreate() {
   FaderSettings::Instance().Load();
-  IconHandle icon(LoadSmallIcon(IconMain, WindowDpi(hwnd())));
-  trayIcon_.Add(hwnd(), L"Dusklamp", icon.Get(), MenuTray, CmdToggleShow);
+  trayIcon_.Add(hwnd(), L"Dusklamp", IconMain, MenuTray, CmdToggleShow);
   SetTrayIcon(IconAutoFadeOn);
   opacityPercent_ = 100;
   SetLayeredWindowAttributes(hwnd(), 0, 255, LWA_ALPHA);

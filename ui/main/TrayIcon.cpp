@@ -25,9 +25,18 @@ TrayIcon::TrayIcon(TrayMenuOwner& owner)
   callbackMessage_ = RegisterWindowMessageW(L"WM_TRAYICON");
 }
 
-void TrayIcon::Add(HWND window, const wchar_t* tooltip, HICON icon, UINT id, UINT defaultCommand) {
+IconHandle TrayIcon::LoadPicture(UINT iconId) {
+  currentIconId_ = iconId;
+  const UINT dpi = TaskbarDpi();
+  currentIconSize_ = SystemMetricForDpi(SM_CXSMICON, dpi);
+  IconHandle icon(LoadSmallIcon(iconId, dpi));
+  record_.hIcon = icon.Get();
+  return icon;
+}
+
+void TrayIcon::Add(HWND window, const wchar_t* tooltip, UINT iconId, UINT id, UINT defaultCommand) {
   record_.uID = id;
-  record_.hIcon = icon;
+  const IconHandle icon = LoadPicture(iconId);
   record_.hWnd = window;
   record_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   record_.uCallbackMessage = callbackMessage_;
@@ -37,10 +46,8 @@ void TrayIcon::Add(HWND window, const wchar_t* tooltip, HICON icon, UINT id, UIN
 }
 
 void TrayIcon::SetIcon(UINT iconId) {
-  currentIconId_ = iconId;
-  IconHandle icon(LoadSmallIcon(iconId, WindowDpi(record_.hWnd)));
+  const IconHandle icon = LoadPicture(iconId);
   record_.uFlags = NIF_ICON;
-  record_.hIcon = icon.Get();
   Shell_NotifyIconW(NIM_MODIFY, &record_);
 }
 
@@ -60,9 +67,8 @@ void TrayIcon::Remove() {
 // An icon the shell still knows is only refreshed.
 void TrayIcon::ReAdd() {
   if (!record_.hWnd) return;
-  IconHandle icon(LoadSmallIcon(currentIconId_, WindowDpi(record_.hWnd)));
+  const IconHandle icon = LoadPicture(currentIconId_);
   record_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-  record_.hIcon = icon.Get();
   added_ = Shell_NotifyIconW(NIM_ADD, &record_) || Shell_NotifyIconW(NIM_MODIFY, &record_);
 }
 

@@ -3,6 +3,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "ui/Handles.h"
+
 class TrayMenuOwner {
  public:
   // Adjusts the freshly loaded popup menu to the current state before it is shown.
@@ -16,8 +18,10 @@ class TrayIcon {
  public:
   explicit TrayIcon(TrayMenuOwner& owner);
 
-  void Add(HWND window, const wchar_t* tooltip, HICON icon, UINT id, UINT defaultCommand);
-  // Shows the icon resource `iconId`; remembered so a re-added icon shows the same picture.
+  // Adds the icon, showing the icon resource `iconId`.
+  void Add(HWND window, const wchar_t* tooltip, UINT iconId, UINT id, UINT defaultCommand);
+  // Shows the icon resource `iconId`; remembered so a re-added icon shows the same picture. Drawn
+  // for the notification area's scale.
   void SetIcon(UINT iconId);
   void SetTip(const wchar_t* tooltip);
   const wchar_t* Tip() const { return record_.szTip; }
@@ -25,6 +29,7 @@ class TrayIcon {
   bool IsAdded() const { return added_; }
   UINT CallbackMessage() const { return callbackMessage_; }
   UINT CurrentIconId() const { return currentIconId_; }
+  int CurrentIconSize() const { return currentIconSize_; }  // in pixels
 
   // Offered every message the main window did not complete; true when it completed it.
   bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
@@ -32,6 +37,8 @@ class TrayIcon {
  private:
   void ShowMenu();
   void ReAdd();
+  // Loads the icon resource into the record; the caller destroys it once the shell has it.
+  IconHandle LoadPicture(UINT iconId);
 
   NOTIFYICONDATAW record_;
   UINT callbackMessage_;
@@ -40,6 +47,7 @@ class TrayIcon {
   UINT ownTimerId_;  // taken so the main window's timers keep their ids; never armed
   UINT taskbarCreatedMessage_;
   UINT currentIconId_ = 0;
+  int currentIconSize_ = 0;
   TrayMenuOwner& owner_;
 };
 
