@@ -53,21 +53,25 @@ TEST(EveryMonitor, ACoveredMonitorIsLeftOutOnlyWhenAskedAndOnlyWithEveryMonitor)
   EXPECT_EQ(std::vector<Rect>{kPrimary.work}, Works(MonitorsToCover(FaderMonitors::Primary, {video, presentation}, {}, true)));
 }
 
-TEST(ClockLayout, TheDesignatorIsSplitFromTheDigitsOnEitherSide) {
-  const ClockParts pm = SplitClockText(L"2:30 PM");
-  EXPECT_EQ(L"2:30", pm.digits);
-  EXPECT_EQ(L"PM", pm.designator);
-  EXPECT_FALSE(pm.designatorFirst);
-  const ClockParts korean = SplitClockText(L"\uC624\uD6C4 2:30");
-  EXPECT_EQ(L"2:30", korean.digits);
-  EXPECT_EQ(L"\uC624\uD6C4", korean.designator);
-  EXPECT_TRUE(korean.designatorFirst);
-  EXPECT_EQ(L"14:30", SplitClockText(L"14:30").digits);
-  EXPECT_EQ(L"", SplitClockText(L"14:30").designator);
-  EXPECT_EQ(L"14 h 30", SplitClockText(L"14 h 30").digits);  // letters between digits stay with them
-  EXPECT_EQ(L"p.m.", SplitClockText(L"2:30\u202Fp.m.").designator);  // a narrow no-break space between
-  EXPECT_EQ(L"a 2:30 b", SplitClockText(L" a 2:30 b").digits);  // text on both sides: one piece
-  EXPECT_EQ(L"", SplitClockText(L"").digits);
+// Texts of real locales' short time pictures, with each locale's own AM and PM designators.
+TEST(ClockLayout, OnlyTheLocalesOwnDesignatorIsSplitFromTheDigitsOnEitherSide) {
+  const auto split = [](const wchar_t* text, const wchar_t* am, const wchar_t* pm) {
+    const ClockParts parts = SplitClockText(text, {am, pm});
+    return parts.digits + L"|" + parts.designator + (parts.designatorFirst ? L"|first" : L"");
+  };
+  EXPECT_EQ(L"2:30|PM", split(L"2:30 PM", L"AM", L"PM"));                                  // en-US "h:mm tt"
+  EXPECT_EQ(L"2:30|\uC624\uD6C4|first", split(L"\uC624\uD6C4 2:30", L"\uC624\uC804", L"\uC624\uD6C4"));  // ko-KR "tt h:mm"
+  EXPECT_EQ(L"2:30|\u4E0B\u5348|first", split(L"\u4E0B\u53482:30", L"\u4E0A\u5348", L"\u4E0B\u5348"));    // zh-CN "tth:mm"
+  EXPECT_EQ(L"2:30|p.m.", split(L"2:30\u202Fp.m.", L"a.m.", L"p.m."));  // a narrow no-break space between
+  EXPECT_EQ(L"14:30|", split(L"14:30", L"AM", L"PM"));
+  EXPECT_EQ(L"14 h 30|", split(L"14 h 30", L"", L""));  // letters between digits stay with them
+  // Unsure: drawn whole as Windows gives it. Literal text of the picture (ja-JP "H\u6642mm\u5206"),
+  // text on both sides, and a right-to-left text, whose order on screen only Windows' layout of
+  // the whole string knows (ar-SA "hh:mm tt").
+  EXPECT_EQ(L"14\u664230\u5206|", split(L"14\u664230\u5206", L"\u5348\u524D", L"\u5348\u5F8C"));
+  EXPECT_EQ(L"PM 2:30 PM|", split(L" PM 2:30 PM", L"AM", L"PM"));
+  EXPECT_EQ(L"02:30 \u0645|", split(L"02:30 \u0645", L"\u0635", L"\u0645"));
+  EXPECT_EQ(L"|", split(L"", L"AM", L"PM"));
 }
 
 TEST(ClockLayout, TooWideOrTooTallATextShrinksInProportionToFit) {

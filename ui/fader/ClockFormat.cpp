@@ -29,3 +29,10 @@ std::wstring FormatClock(ClockStyle style, const SYSTEMTIME& time) {
   }
   return ClockText(time.wHour, time.wMinute);
 }
+
+Designators UserDesignators() {
+  wchar_t am[32] = {}, pm[32] = {};
+  GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_S1159, am, 32);
+  GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_S2359, pm, 32);
+  return {am, pm};
+}

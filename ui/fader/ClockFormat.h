@@ -5,6 +5,7 @@
 #include <string>
 
 #include "settings/FaderSettings.h"
+#include "ui/fader/ClockLayout.h"
 
 using TimeFormatFunction = int(WINAPI*)(LPCWSTR locale, DWORD flags, const SYSTEMTIME* time,
                                         LPCWSTR format, LPWSTR text, int size);
@@ -15,3 +16,6 @@ TimeFormatFunction SetTimeFormatFunction(TimeFormatFunction function);
 // afresh each time so that a change of the regional settings shows at the next paint. Where
 // Windows gives no text, the 24-hour one.
 std::wstring FormatClock(ClockStyle style, const SYSTEMTIME& time);
+
+// The user's own AM and PM designators, as the time format writes them.
+Designators UserDesignators();

@@ -11,6 +11,11 @@ bool IsSpacing(wchar_t c) {
   return c == L' ' || c == 0x00A0 || c == 0x202F || c == 0x200E || c == 0x200F;
 }
 
+// Hebrew, Arabic and the scripts and marks that run with them.
+bool IsRightToLeft(wchar_t c) {
+  return (c >= 0x0590 && c <= 0x08FF) || c == 0x200F || (c >= 0xFB1D && c <= 0xFDFF) || (c >= 0xFE70 && c <= 0xFEFF);
+}
+
 std::wstring Trimmed(const std::wstring& text) {
   size_t first = 0, last = text.size();
   while (first < last && IsSpacing(text[first])) ++first;
@@ -20,15 +25,19 @@ std::wstring Trimmed(const std::wstring& text) {
 
 }  // namespace
 
-ClockParts SplitClockText(const std::wstring& text) {
+ClockParts SplitClockText(const std::wstring& text, const Designators& designators) {
+  const ClockParts whole{Trimmed(text), L"", false};
+  if (std::any_of(text.begin(), text.end(), IsRightToLeft)) return whole;
   const auto first = std::find_if(text.begin(), text.end(), IsDigit);
-  if (first == text.end()) return {text, L"", false};
+  if (first == text.end()) return whole;
   const auto last = std::find_if(text.rbegin(), text.rend(), IsDigit).base();
   const std::wstring before = Trimmed(std::wstring(text.begin(), first));
   const std::wstring after = Trimmed(std::wstring(last, text.end()));
-  // Text on both sides is no designator this layout knows: the whole text stays one piece.
-  if (!before.empty() && !after.empty()) return {Trimmed(text), L"", false};
-  return {std::wstring(first, last), before.empty() ? after : before, !before.empty()};
+  if (!before.empty() && !after.empty()) return whole;
+  const std::wstring& designator = before.empty() ? after : before;
+  if (designator.empty()) return {std::wstring(first, last), L"", false};
+  if (designator != designators.am && designator != designators.pm) return whole;
+  return {std::wstring(first, last), designator, !before.empty()};
 }
 
 long DesignatorHeight(long digitsHeight) { return std::max(1L, digitsHeight * 2 / 5); }

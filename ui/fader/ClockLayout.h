@@ -10,7 +10,15 @@ struct ClockParts {
   std::wstring designator;  // what stands before or after them: "PM"; empty for "14:30"
   bool designatorFirst = false;
 };
-ClockParts SplitClockText(const std::wstring& text);
+// The locale's names for the morning and the afternoon.
+struct Designators {
+  std::wstring am, pm;
+};
+// Splits off the text before or after the digits where it is one of the designators. Where the
+// split is unsure, the whole text is the digits: text on both sides, or of another kind (the
+// hour and minute marks of a Japanese picture), or right-to-left, whose order on screen only the
+// platform's layout of the whole string knows.
+ClockParts SplitClockText(const std::wstring& text, const Designators& designators);
 
 // The designator's cell height beside digits of `digitsHeight`.
 long DesignatorHeight(long digitsHeight);

@@ -29,7 +29,7 @@ TextBox Measure(HDC dc, HFONT font, const std::wstring& text) {
 // where it would not fit the work area. Glyphs do not scale exactly in proportion, so the fit is
 // measured again at the new size.
 void DrawFittedClock(HDC dc, const RECT& client, const std::wstring& text, long height, COLORREF color) {
-  const ClockParts parts = SplitClockText(text);
+  const ClockParts parts = SplitClockText(text, UserDesignators());
   for (int attempt = 0;; ++attempt) {
     const FontHandle digitsFont = CreateTimeFont(int(height));
     const FontHandle designatorFont = CreateTimeFont(int(DesignatorHeight(height)));
