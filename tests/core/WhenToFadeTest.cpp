@@ -10,7 +10,8 @@
 namespace {
 
 constexpr uint64_t kSecond = 10000000;
-constexpr uint64_t kDay = 86400 * kSecond;
+constexpr uint64_t kHour = 3600 * kSecond;
+constexpr uint64_t kDay = 24 * kHour;
 constexpr uint64_t kDec8 = 155000 * kDay;  // some local midnight
 uint64_t At(int hour, int minute, int second, uint64_t day = kDec8) {
   return day + (uint64_t(hour) * 3600 + uint64_t(minute) * 60 + uint64_t(second)) * kSecond;
@@ -44,24 +45,23 @@ TEST(WhenToFade, CaptureExclusionFromWindows10Version2004) {
   EXPECT_TRUE(SupportsCaptureExclusion(11, 0, 0));
 }
 
+// The times are UTC, and the next local midnight is given, as a zone an hour east has it.
 TEST(WhenToFade, PausesEndAfterTheirLengthOrAtTheNextMidnight) {
-  const Pause half = PauseFrom(At(15, 0, 20), PauseLength::ThirtyMinutes);
-  EXPECT_EQ(At(15, 30, 20), half.endTicks);
+  const uint64_t midnight = kDec8 + kDay - kHour;
+  const Pause half = PauseFrom(At(15, 0, 20), PauseLength::ThirtyMinutes, midnight);
+  EXPECT_EQ(At(15, 30, 20), half.endUtc);
   EXPECT_EQ(30u * 60 * 1000, half.lengthMs);
-  EXPECT_EQ(At(16, 0, 20), PauseFrom(At(15, 0, 20), PauseLength::OneHour).endTicks);
-  const Pause late = PauseFrom(At(23, 10, 0), PauseLength::TwoHours);
-  EXPECT_EQ(At(1, 10, 0, kDec8 + kDay), late.endTicks);
-  EXPECT_EQ(1u, PauseEndMinute(late).hour);
-  const Pause night = PauseFrom(At(15, 0, 20), PauseLength::UntilTomorrow);
-  EXPECT_EQ(kDec8 + kDay, night.endTicks);
-  EXPECT_EQ((8u * 3600 + 59 * 60 + 40) * 1000, night.lengthMs);
-  EXPECT_EQ(0u, PauseEndMinute(night).hour);
-  EXPECT_EQ(0u, PauseEndMinute(night).minute);
-  EXPECT_EQ(kDec8 + 2 * kDay, PauseFrom(kDec8 + kDay, PauseLength::UntilTomorrow).endTicks);
+  EXPECT_EQ(At(16, 0, 20), PauseFrom(At(15, 0, 20), PauseLength::OneHour, midnight).endUtc);
+  EXPECT_EQ(At(1, 10, 0, kDec8 + kDay), PauseFrom(At(23, 10, 0), PauseLength::TwoHours, midnight).endUtc);
+  const Pause night = PauseFrom(At(15, 0, 20), PauseLength::UntilTomorrow, midnight);
+  EXPECT_EQ(midnight, night.endUtc);
+  EXPECT_EQ((7u * 3600 + 59 * 60 + 40) * 1000, night.lengthMs);
+  EXPECT_EQ(kDec8 + kDay, NextMidnight(At(15, 0, 20)));
+  EXPECT_EQ(kDec8 + 2 * kDay, NextMidnight(kDec8 + kDay));
 }
 
 TEST(WhenToFade, APauseEndsByTheClockOrByItsLengthWhicheverComesFirst) {
-  const Pause pause = PauseFrom(At(15, 0, 0), PauseLength::ThirtyMinutes);
+  const Pause pause = PauseFrom(At(15, 0, 0), PauseLength::ThirtyMinutes, 0);
   EXPECT_FALSE(PauseOver(pause, At(15, 29, 59), 1799000));
   EXPECT_TRUE(PauseOver(pause, At(15, 30, 0), 1800000));
   EXPECT_TRUE(PauseOver(pause, At(18, 0, 0), 60000));     // a clock set forward, a sleep through it

@@ -13,6 +13,7 @@ struct Item {
   std::wstring text;  // empty for a separator
   UINT id;
   bool checked;
+  bool grayed;
   std::vector<std::wstring> submenu;
 };
 
@@ -40,7 +41,8 @@ LRESULT CALLBACK CatchMenu(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         GetMenuStringW(info.hSubMenu, UINT(j), subText, 64, MF_BYPOSITION);
         submenu.push_back(subText);
       }
-      shownItems.push_back({text, info.wID, (info.fState & MFS_CHECKED) != 0, submenu});
+      shownItems.push_back({text, info.wID, (info.fState & MFS_CHECKED) != 0, (info.fState & MFS_GRAYED) != 0,
+                            submenu});
     }
     if (chooseKey) {
       PostMessageW(reinterpret_cast<HWND>(lParam), WM_KEYDOWN, chooseKey, 0);
@@ -88,12 +90,18 @@ TEST_F(TrayMenuTest, ShownFaderOffersHideAndTheMenuIsLoadedAfreshEachTime) {
   ASSERT_EQ(10u, items.size());
   EXPECT_EQ(L"&Hide Fader", items[0].text);
   EXPECT_FALSE(items[2].checked);
+  EXPECT_TRUE(items[3].grayed) << "automatic fading is off: nothing to pause";
   Send(CmdHideFader);
   Send(CmdAutoFade);
   items = OpenMenu();
   ASSERT_EQ(10u, items.size());
   EXPECT_EQ(L"&Show Fader", items[0].text);
   EXPECT_TRUE(items[2].checked);
+  EXPECT_FALSE(items[3].grayed);
+  Send(CmdPause1Hour);  // paused, another length can be chosen
+  items = OpenMenu();
+  ASSERT_EQ(10u, items.size());
+  EXPECT_FALSE(items[3].grayed);
 }
 
 TEST_F(TrayMenuTest, RightButtonDownOpensNothing) {

@@ -69,13 +69,35 @@ TEST_F(PauseTest, UntilTomorrowEndsAtMidnight) {
   EXPECT_TRUE(CheckAt(0, 0, 0));
 }
 
+// Central European time, which springs forward from 02:00 to 03:00 on 28 March 2027.
+TEST_F(PauseTest, APauseOfALengthLastsThatLongAcrossTheSpringClockChange) {
+  TIME_ZONE_INFORMATION zone{};
+  zone.Bias = -60;
+  zone.DaylightBias = -60;
+  zone.StandardDate = {0, 10, 0, 5, 3, 0, 0, 0};  // the last Sunday of October, 03:00
+  zone.DaylightDate = {0, 3, 0, 5, 2, 0, 0, 0};   // the last Sunday of March, 02:00
+  SetTimeZone(&zone);
+  FakeClock::now = {2027, 3, 0, 28, 1, 30, 0, 0};
+  Send(CmdPause2Hours);
+  EXPECT_EQ(L"Dusklamp - paused until 04:30", Tip());
+  clock.Advance(3600 * 1000);
+  EXPECT_FALSE(CheckAt(3, 30, 0)) << "an hour of real time ended a pause of two";
+  clock.Advance(3600 * 1000 - 1000);
+  EXPECT_FALSE(CheckAt(4, 29, 59));
+  EXPECT_TRUE(CheckAt(4, 30, 0));
+}
+
 TEST_F(PauseTest, AutoFadeDuringAPauseResumesAtOnceAndAnotherPauseReplacesIt) {
   clock.Set(9, 10, 0);
   Send(CmdPause2Hours);
   Send(CmdPause30Minutes);  // a new choice counts from now
   EXPECT_EQ(L"Dusklamp - paused until 09:40", Tip());
   EXPECT_TRUE(CheckAt(9, 40, 0));
-  Send(CmdAutoFade);  // off by hand, then paused: the pause still ends by itself
+  Send(CmdAutoFade);  // off by hand: there is nothing to pause, and no pause switches it on later
+  Send(CmdPause30Minutes);
+  EXPECT_FALSE(window.Paused());
+  EXPECT_FALSE(CheckAt(10, 30, 0));
+  Send(CmdAutoFade);
   clock.Set(9, 50, 0);
   Send(CmdPauseUntilTomorrow);
   EXPECT_TRUE(window.Paused());

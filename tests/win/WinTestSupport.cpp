@@ -75,11 +75,14 @@ FakeClock::FakeClock() {
   ticks = 1000000;
   SetLocalClock(ReadFakeClock);
   SetTickClock(ReadFakeTicks);
+  static const TIME_ZONE_INFORMATION utc{};  // whatever zone the machine is in
+  SetTimeZone(&utc);
 }
 
 FakeClock::~FakeClock() {
   SetLocalClock(nullptr);
   SetTickClock(nullptr);
+  SetTimeZone(nullptr);
 }
 
 void FakeClock::Set(WORD hour, WORD minute, WORD second) {

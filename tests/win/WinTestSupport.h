@@ -23,8 +23,8 @@ HWND ForegroundWindowAt(const RECT& rect);
 // by the resizing frame on every side. Shown without taking the foreground.
 HWND MaximizedWindowOver(const RECT& work);
 
-// A local clock the tests set by hand, from 8 December 2026, and a tick count beside it that
-// only Advance moves, as a clock the user cannot set.
+// A local clock the tests set by hand, from 8 December 2026, in a zone without daylight saving
+// time at UTC, and a tick count beside it that only Advance moves, as a clock the user cannot set.
 struct FakeClock {
   FakeClock();
   ~FakeClock();

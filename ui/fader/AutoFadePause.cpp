@@ -10,24 +10,24 @@ constexpr UINT kPauseCheckMs = 5000;
 }
 
 void MainWindow::PauseAutoFade(PauseLength length) {
+  // Switched off by the user, automatic fading has nothing to pause, and the end of a pause
+  // would switch it on.
+  if (!autoFadeOn_ && !paused_) return;
   if (autoFadeOn_) ToggleAutoFade();
-  pause_ = PauseFrom(LocalTimeStamp::Now(), length);
+  const uint64_t now = LocalTimeStamp::Now();
+  pause_ = PauseFrom(LocalToUtc(now), length, LocalToUtc(NextMidnight(now)));
   pausedAtMs_ = ReadTickClock();
   if (!paused_) {
     if (!IsWindow(hwnd()) || !SetTimer(hwnd(), pauseTimerId_, kPauseCheckMs, nullptr)) return;
     paused_ = true;
   }
-  const ClockMinute end = PauseEndMinute(pause_);
-  SYSTEMTIME endTime = LocalTime().Time();  // the time of day is what is shown
-  endTime.wHour = WORD(end.hour);
-  endTime.wMinute = WORD(end.minute);
-  endTime.wSecond = endTime.wMilliseconds = 0;
-  trayIcon_.SetTip(PausedTooltip(FormatClock(FaderSettings::Instance().clock, endTime)).c_str());
+  const SYSTEMTIME end = TimeOf(UtcToLocal(pause_.endUtc));
+  trayIcon_.SetTip(PausedTooltip(FormatClock(FaderSettings::Instance().clock, end)).c_str());
 }
 
 void MainWindow::OnPauseTick() {
   // Paused means switched off: every way of switching on ends the pause.
-  if (paused_ && PauseOver(pause_, LocalTimeStamp::Now(), ReadTickClock() - pausedAtMs_)) {
+  if (paused_ && PauseOver(pause_, LocalToUtc(LocalTimeStamp::Now()), ReadTickClock() - pausedAtMs_)) {
     ToggleAutoFade();
   }
 }

@@ -13,6 +13,15 @@ using TickClockFunction = ULONGLONG(WINAPI*)();
 TickClockFunction SetTickClock(TickClockFunction clock);
 ULONGLONG ReadTickClock();
 
+// Local times and UTC convert through the user's time zone, daylight saving time included, or
+// through a test's (null puts the user's back).
+void SetTimeZone(const TIME_ZONE_INFORMATION* zone);
+uint64_t LocalToUtc(uint64_t localTicks);
+uint64_t UtcToLocal(uint64_t utcTicks);
+// 100 ns ticks and the calendar time they stand for.
+uint64_t TicksOf(const SYSTEMTIME& time);
+SYSTEMTIME TimeOf(uint64_t ticks);
+
 // A snapshot of the local date and time.
 class LocalTime {
  public:

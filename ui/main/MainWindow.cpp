@@ -155,4 +155,11 @@ void MainWindow::PrepareTrayMenu(HMENU popup) {
   RemoveMenu(popup, CmdToggleShow, MF_BYCOMMAND);
   RemoveMenu(popup, fadeRunning_ ? CmdShowFader : CmdHideFader, MF_BYCOMMAND);
   CheckMenuItem(popup, CmdAutoFade, MF_BYCOMMAND | (autoFadeOn_ ? MF_CHECKED : MF_UNCHECKED));
+  // Automatic fading switched off by the user has nothing to pause; a pause can be chosen anew.
+  const int items = GetMenuItemCount(popup);
+  for (int i = 0; i < items; ++i) {
+    if (GetSubMenu(popup, i)) {
+      EnableMenuItem(popup, UINT(i), MF_BYPOSITION | (autoFadeOn_ || paused_ ? MF_ENABLED : MF_GRAYED));
+    }
+  }
 }
