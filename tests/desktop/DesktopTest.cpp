@@ -2,7 +2,6 @@
 // notification area and a window of the tests' own beneath the Fader.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cwchar>
 #include <string>
 
@@ -58,16 +57,10 @@ class Desktop : public testing::Test {
   // Long enough that the Fader stays while a test works with it.
   virtual int FadeDuration() const { return 300; }
 
-  // Under Wine a right click on the icon now and then shows no menu since the menu has a
-  // submenu (about one run in seven of two tests here; never on the same click twice): such a
-  // click is repeated once, and said so.
   HWND OpenTrayMenu() {
+    ClickTrayIcon(3);
     HWND menu = nullptr;
-    for (int attempt = 1; attempt <= 2 && !menu; ++attempt) {
-      if (attempt > 1) std::fprintf(stderr, "desktop: a right click on the tray icon showed no menu; clicking again\n");
-      ClickTrayIcon(3);
-      PumpUntil([&] { return (menu = FindProcessWindow(app.ProcessId(), L"#32768", nullptr)) != nullptr; }, 10000);
-    }
+    PumpUntil([&] { return (menu = FindProcessWindow(app.ProcessId(), L"#32768", nullptr)) != nullptr; }, 10000);
     return menu;
   }
 
@@ -182,6 +175,24 @@ TEST_F(Desktop, TheTrayIconAndItsMenuAnswerRealClicks) {
 
   ClickAt(MenuItemPoint(OpenTrayMenu(), 9));  // Exit
   EXPECT_EQ(1u, app.WaitForExit());
+}
+
+// Each right click opens the menu, also over the shown Fader, dismissed by a click beside it or
+// used. (While the visible Fader owned the menu, about one in six closed as it opened.)
+TEST_F(Desktop, EveryRightClickOverTheShownFaderOpensTheMenu) {
+  app.Command(CMD_SHOW_FADER);
+  ASSERT_TRUE(FaderShown(true));
+  for (int click = 1; click <= 20; ++click) {
+    const HWND menu = OpenTrayMenu();
+    ASSERT_NE(nullptr, menu) << "right click " << click << " showed no menu";
+    ClickAt(click % 2 ? POINT{1200, 760} : MenuItemPoint(menu, 2));  // beside it, or Auto Fade
+    ASSERT_TRUE(MenuClosed());
+    ASSERT_TRUE(app.Settle());
+    if (!app.FaderVisible()) {  // switching automatic fading off hides it
+      app.Command(CMD_SHOW_FADER);
+      ASSERT_TRUE(FaderShown(true));
+    }
+  }
 }
 
 // Under Wine the keyboard follows the X focus, which nothing moves on a bare X server when the

@@ -62,9 +62,11 @@ class TrayMenuTest : public MainWindowTest {
     shownItems.clear();
     menuSeen = false;
     chooseKey = key;
-    SetWindowSubclass(hwnd, CatchMenu, 1, 0);
+    const HWND owner = window.Tray().MenuOwner();
+    SetWindowSubclass(owner, CatchMenu, 1, 0);
     SendMessageW(hwnd, window.Tray().CallbackMessage(), MenuTray, WM_RBUTTONUP);
-    RemoveWindowSubclass(hwnd, CatchMenu, 1);
+    RemoveWindowSubclass(owner, CatchMenu, 1);
+    PumpMessages();  // the chosen command, posted to the main window
     return shownItems;
   }
 };
@@ -107,9 +109,9 @@ TEST_F(TrayMenuTest, ShownFaderOffersHideAndTheMenuIsLoadedAfreshEachTime) {
 TEST_F(TrayMenuTest, RightButtonDownOpensNothing) {
   shownItems.clear();
   menuSeen = false;
-  SetWindowSubclass(hwnd, CatchMenu, 1, 0);
+  SetWindowSubclass(window.Tray().MenuOwner(), CatchMenu, 1, 0);
   SendMessageW(hwnd, window.Tray().CallbackMessage(), MenuTray, WM_RBUTTONDOWN);
-  RemoveWindowSubclass(hwnd, CatchMenu, 1);
+  RemoveWindowSubclass(window.Tray().MenuOwner(), CatchMenu, 1);
   EXPECT_FALSE(menuSeen);
 }
 

@@ -43,6 +43,9 @@ void TrayIcon::Add(HWND window, const wchar_t* tooltip, UINT iconId, UINT id, UI
   wcsncpy(record_.szTip, tooltip, ARRAYSIZE(record_.szTip) - 1);
   added_ = Shell_NotifyIconW(NIM_ADD, &record_) != FALSE;
   defaultCommand_ = defaultCommand;
+  // Owned, so it is destroyed with the main window and counts as one of the program's.
+  menuOwner_ = CreateWindowExW(WS_EX_TOOLWINDOW, L"Static", L"", WS_POPUP, 0, 0, 0, 0, window, nullptr,
+                               nullptr, nullptr);
 }
 
 void TrayIcon::SetIcon(UINT iconId) {
@@ -61,6 +64,7 @@ void TrayIcon::Remove() {
   record_.uFlags = 0;
   Shell_NotifyIconW(NIM_DELETE, &record_);
   added_ = false;
+  menuOwner_ = nullptr;  // destroyed with the main window, whose destruction this is part of
 }
 
 // After the shell restarts its taskbar, the icon is gone: put it back with the current picture.
@@ -100,7 +104,8 @@ void TrayIcon::ShowMenu() {
   const HMENU popup = GetSubMenu(menu.Get(), 0);
   owner_.PrepareTrayMenu(popup);
   const HWND previous = WindowUserWorksIn(record_.hWnd);
-  SetForegroundWindow(record_.hWnd);
+  const HWND owner = menuOwner_ ? menuOwner_ : record_.hWnd;
+  SetForegroundWindow(owner);
   POINT point{};
   GetCursorPos(&point);
   if (!MonitorFromPoint(point, MONITOR_DEFAULTTONULL)) {
@@ -111,8 +116,9 @@ void TrayIcon::ShowMenu() {
       point.x = ClampToWorkAreaX(point.x, ToRect(info.rcWork));
     }
   }
-  TrackPopupMenu(popup, 0, point.x, point.y, 0, record_.hWnd, nullptr);
-  PostMessageW(record_.hWnd, WM_NULL, 0, 0);
+  const UINT command = UINT(TrackPopupMenu(popup, TPM_RETURNCMD, point.x, point.y, 0, owner, nullptr));
+  PostMessageW(owner, WM_NULL, 0, 0);
+  if (command != 0) PostMessageW(record_.hWnd, WM_COMMAND, command, 0);
   // Used or dismissed, the menu must not leave the keyboard with the main window: shown, it is
   // the Fader; hidden, it would be taken for a full-screen program.
   ReturnForeground(record_.hWnd, previous);

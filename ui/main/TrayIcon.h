@@ -29,6 +29,7 @@ class TrayIcon {
   bool IsAdded() const { return added_; }
   UINT CallbackMessage() const { return callbackMessage_; }
   UINT CurrentIconId() const { return currentIconId_; }
+  HWND MenuOwner() const { return menuOwner_; }
   int CurrentIconSize() const { return currentIconSize_; }  // in pixels
 
   // Offered every message the main window did not complete; true when it completed it.
@@ -41,6 +42,11 @@ class TrayIcon {
   IconHandle LoadPicture(UINT iconId);
 
   NOTIFYICONDATAW record_;
+  // The popup menu's owner: a window of the main window's that is never shown. Made the
+  // foreground window so that the menu closes when the user clicks elsewhere, it takes nothing
+  // from the visible Fader (under Wine, moving the keyboard to that window deactivated it again
+  // as the menu began, and the menu closed at once).
+  HWND menuOwner_ = nullptr;
   UINT callbackMessage_;
   bool added_ = false;
   UINT defaultCommand_ = 0;
