@@ -18,4 +18,6 @@ __attribute__((no_stack_protector)) void NTAPI OnLoaderCall(PVOID, DWORD reason,
 
 // MinGW's run-time hands the loader every pointer in the .CRT$XL? sections, in name order; its
 // own (XLC, for thread-local constructors) comes after this one.
-extern "C" __attribute__((section(".CRT$XLB"), used)) PIMAGE_TLS_CALLBACK dusklampFirstStep = OnLoaderCall;
+extern "C" {
+__attribute__((section(".CRT$XLB"), used)) PIMAGE_TLS_CALLBACK dusklampFirstStep = OnLoaderCall;
+}
