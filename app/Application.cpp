@@ -19,7 +19,7 @@ int StartApplication(AppInstance& app, HINSTANCE instance) {
   INITCOMMONCONTROLSEX controls{};
   controls.dwSize = sizeof(controls);
   controls.dwICC = ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES | ICC_UPDOWN_CLASS |
-                   ICC_PROGRESS_CLASS | ICC_DATE_CLASSES | ICC_COOL_CLASSES;
+                   ICC_PROGRESS_CLASS | ICC_DATE_CLASSES | ICC_COOL_CLASSES | ICC_HOTKEY_CLASS;
   InitCommonControlsEx(&controls);
   SetResourceModule(instance);
   const int result = RunMainWindow();

@@ -48,8 +48,10 @@ set(SHELL_SOURCES
   ui/Dpi.cpp
   ui/main/DialogSlots.cpp
   ui/main/Foreground.cpp
+  ui/main/HotKeys.cpp
   ui/main/MainWindow.cpp
   ui/main/MainWindowDialogs.cpp
+  ui/main/ScreenWatch.cpp
   ui/main/TimerIds.cpp
   ui/main/TrayIcon.cpp
   ui/fader/DcAttributeScope.cpp
@@ -66,6 +68,7 @@ set(SHELL_SOURCES
   ui/fader/TimeFont.cpp
   ui/options/CenterDialog.cpp
   ui/options/ColorButton.cpp
+  ui/options/KeyName.cpp
   ui/options/NumericField.cpp
   ui/options/OptionsDialog.cpp
   ui/about/AboutDialog.cpp

@@ -1,4 +1,6 @@
 #pragma once
+#include <cstdint>
+
 #include "settings/ArgbColor.h"
 
 // Inclusive limits of an integer option.
@@ -19,6 +21,27 @@ enum class FaderMonitors { Primary, All, Pointer };  // Pointer: the monitor wit
 // How the time reads: always "14:30", or in the user's own short time format ("2:30 PM").
 enum class ClockStyle { TwentyFourHour, Windows };
 
+// When automatic fades may come: every day all day, or on the chosen days between two times.
+struct WorkingHours {
+  bool on = false;
+  unsigned days = 0x3E;  // a bit a day of the week, Sunday the lowest, as Windows counts: Monday to Friday
+  int from = 9 * 60;     // minutes of the day
+  int to = 18 * 60;      // before `from`, the range crosses midnight; equal, it is the whole day
+  friend bool operator==(const WorkingHours& a, const WorkingHours& b) {
+    return a.on == b.on && a.days == b.days && a.from == b.from && a.to == b.to;
+  }
+};
+
+// A key that works anywhere in Windows: RegisterHotKey's modifiers (MOD_ALT 1, MOD_CONTROL 2,
+// MOD_SHIFT 4) and virtual-key code; no key is 0.
+struct HotKey {
+  unsigned modifiers = 0;
+  unsigned key = 0;
+  bool IsSet() const { return key != 0; }
+  friend bool operator==(const HotKey& a, const HotKey& b) { return a.modifiers == b.modifiers && a.key == b.key; }
+  friend bool operator!=(const HotKey& a, const HotKey& b) { return !(a == b); }
+};
+
 // The options the user edits; the Options dialog works on a copy of this block.
 struct FaderOptions {
   int autoFadeInterval = 15;  // minutes
@@ -31,6 +54,8 @@ struct FaderOptions {
   bool hideFromCapture = true;  // screen sharing and recordings leave the Fader out
   FaderMonitors showOn = FaderMonitors::Primary;
   ClockStyle clock = ClockStyle::TwentyFourHour;
+  WorkingHours workingHours;
+  HotKey showKey;  // shows or hides the Fader
 };
 
 // What the last load found in place of Settings.xml.
@@ -44,6 +69,7 @@ enum class SettingsFileState {
 // The user's options plus the first-run flag; one record per process, kept in Settings.xml.
 struct FaderSettings : FaderOptions {
   bool debut = true;
+  uint64_t pausedUntil = 0;  // UTC, 100 ns ticks since 1601, as Windows counts: no pause is 0
   SettingsFileState fileState = SettingsFileState::Absent;
 
   static FaderSettings& Instance();
@@ -51,7 +77,7 @@ struct FaderSettings : FaderOptions {
   // Read and write Settings.xml in the data folder; false when nothing was read or written.
   bool Load();
   bool Save();
-  // The save at exit, which the user did not ask for: it leaves a file that could not be read
-  // at start-up as it is.
-  bool SaveAtExit();
+  // A save the user did not ask for (at exit, and when a pause begins or ends): it leaves a file
+  // that could not be read at start-up as it is.
+  bool SaveUnasked();
 };

@@ -1,6 +1,7 @@
 #include "settings/SettingsDocument.h"
 
 #include "settings/ColorText.h"
+#include "settings/TimeText.h"
 
 const wchar_t kSettingsNamespace[] = L"http://www.quillane.example/dusklamp/xmlns/settings";
 
@@ -47,8 +48,23 @@ const wchar_t* WordFor(Value value, const Value (&values)[N], const wchar_t* con
   return words[0];
 }
 
+// A present attribute whose text reads replaces the value; any other leaves the default.
+template <typename Value, typename Parse>
+void ReadText(const XmlElement& element, const wchar_t* name, Parse parse, Value& field) {
+  if (const auto text = element.Get(name)) {
+    if (const auto value = parse(*text)) field = *value;
+  }
+}
+
 void ReadApplication(const XmlElement& element, FaderSettings& settings) {
   ReadBool(element, L"debut", settings.debut);
+}
+
+// The end of a pause, which is no pause when it does not read.
+void ReadPause(const XmlElement& element, FaderSettings& settings) {
+  const auto until = element.Get(L"until");
+  const auto end = until ? ParseUtc(*until) : std::nullopt;
+  settings.pausedUntil = end ? *end : 0;
 }
 
 void ReadFader(const XmlElement& element, FaderSettings& settings) {
@@ -62,6 +78,11 @@ void ReadFader(const XmlElement& element, FaderSettings& settings) {
   ReadBool(element, L"hide_from_capture", settings.hideFromCapture);
   ReadWord(element, L"show_on", kMonitorValues, kMonitorWords, settings.showOn);
   ReadWord(element, L"clock", kClockValues, kClockWords, settings.clock);
+  ReadBool(element, L"working_hours", settings.workingHours.on);
+  if (const auto days = element.Get(L"work_days")) settings.workingHours.days = ParseDays(*days);
+  ReadText(element, L"work_from", ParseTimeOfDay, settings.workingHours.from);
+  ReadText(element, L"work_to", ParseTimeOfDay, settings.workingHours.to);
+  ReadText(element, L"show_key", ParseHotKey, settings.showKey);
 }
 
 // Reads every element of the group with the wanted name, in document order.
@@ -79,7 +100,9 @@ void WriteSettingsDocument(const FaderSettings& settings, XmlDocument& document)
   XmlElement root = document.CreateRoot(kRoot);
   root.Set(L"version", kVersion);
   root.Set(L"xmlns", kSettingsNamespace);
-  root.Append(L"States").Append(L"Application").Set(L"debut", 0);
+  XmlElement states = root.Append(L"States");
+  states.Append(L"Application").Set(L"debut", 0);
+  if (settings.pausedUntil != 0) states.Append(L"Pause").Set(L"until", FormatUtc(settings.pausedUntil));
   XmlElement fader = root.Append(L"Options").Append(L"Fader");
   fader.Set(L"auto_fade_interval", settings.autoFadeInterval);
   fader.Set(L"fade_duration", settings.fadeDuration);
@@ -91,6 +114,11 @@ void WriteSettingsDocument(const FaderSettings& settings, XmlDocument& document)
   fader.Set(L"hide_from_capture", settings.hideFromCapture ? 1 : 0);
   fader.Set(L"show_on", WordFor(settings.showOn, kMonitorValues, kMonitorWords));
   fader.Set(L"clock", WordFor(settings.clock, kClockValues, kClockWords));
+  fader.Set(L"working_hours", settings.workingHours.on ? 1 : 0);
+  fader.Set(L"work_days", FormatDays(settings.workingHours.days));
+  fader.Set(L"work_from", FormatTimeOfDay(settings.workingHours.from));
+  fader.Set(L"work_to", FormatTimeOfDay(settings.workingHours.to));
+  fader.Set(L"show_key", FormatHotKey(settings.showKey));
 }
 
 bool ReadSettingsDocument(const XmlDocument& document, FaderSettings& settings) {
@@ -99,6 +127,7 @@ bool ReadSettingsDocument(const XmlDocument& document, FaderSettings& settings) 
   if (root.Get(L"version") != std::wstring(kVersion)) return false;
   if (root.Get(L"xmlns") != std::wstring(kSettingsNamespace)) return false;
   ReadGroup(root, L"States", L"Application", settings, ReadApplication);
+  ReadGroup(root, L"States", L"Pause", settings, ReadPause);
   ReadGroup(root, L"Options", L"Fader", settings, ReadFader);
   return true;
 }

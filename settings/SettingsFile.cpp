@@ -99,6 +99,6 @@ bool FaderSettings::Save() {
   return true;
 }
 
-bool FaderSettings::SaveAtExit() {
+bool FaderSettings::SaveUnasked() {
   return fileState != SettingsFileState::Unreadable && Save();
 }

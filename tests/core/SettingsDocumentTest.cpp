@@ -54,7 +54,8 @@ TEST(SettingsDocument, DefaultsAreWrittenAsTheNineLines) {
       "    </States>\n"
       "    <Options>\n"
       "        <Fader auto_fade_interval=\"15\" fade_duration=\"20\" max_opacity=\"70\" "
-      "overlay_color=\"#0000FF\" text_color=\"#FFFFFF\" text_size=\"250\" auto_block=\"1\" hide_from_capture=\"1\" show_on=\"primary\" clock=\"24_hour\" />\n"
+      "overlay_color=\"#0000FF\" text_color=\"#FFFFFF\" text_size=\"250\" auto_block=\"1\" hide_from_capture=\"1\" show_on=\"primary\" clock=\"24_hour\" "
+      "working_hours=\"0\" work_days=\"mon,tue,wed,thu,fri\" work_from=\"09:00\" work_to=\"18:00\" show_key=\"\" />\n"
       "    </Options>\n"
       "</DusklampSettings>\n",
       Saved(FaderSettings()));
@@ -169,6 +170,29 @@ TEST(SettingsDocument, WhereTheFaderShowsAndHowTheClockReadsAreWordsAndAnyOtherT
   ASSERT_TRUE(ReadSettingsDocument(document, read));
   EXPECT_EQ(FaderMonitors::Pointer, read.showOn);
   EXPECT_EQ(ClockStyle::Windows, read.clock);
+}
+
+TEST(SettingsDocument, WorkingHoursTheKeyAndAPauseReadBackAndWhatDoesNotReadIsTheDefault) {
+  FaderSettings written;
+  written.workingHours = {true, 0x41, 22 * 60, 6 * 60};
+  written.showKey = {3, 'T'};
+  written.pausedUntil = 134411094000000000;
+  const std::string saved = Saved(written);
+  EXPECT_NE(std::string::npos, saved.find("<Pause until=\"2026-12-07T09:30:00Z\" />")) << saved;
+  EXPECT_NE(std::string::npos, saved.find("working_hours=\"1\" work_days=\"sat,sun\" work_from=\"22:00\" "
+                                          "work_to=\"06:00\" show_key=\"ctrl+alt+t\"")) << saved;
+  FaderSettings read;
+  ASSERT_TRUE(Read(saved, read));
+  EXPECT_EQ(written.workingHours, read.workingHours);
+  EXPECT_EQ(written.showKey, read.showKey);
+  EXPECT_EQ(written.pausedUntil, read.pausedUntil);
+  FaderSettings fresh;
+  ASSERT_TRUE(Read("<?xml version=\"1.0\" ?>" + kRootStart + "<States><Pause until=\"tomorrow\" /></States>"
+                   "<Options><Fader work_from=\"25:00\" work_to=\"\" show_key=\"q\" /></Options></DusklampSettings>", fresh));
+  EXPECT_EQ(WorkingHours(), fresh.workingHours);
+  EXPECT_EQ(HotKey(), fresh.showKey);
+  EXPECT_EQ(0u, fresh.pausedUntil);
+  EXPECT_EQ(std::string::npos, Saved(fresh).find("Pause"));
 }
 
 TEST(SettingsDocument, PresentColoursAlwaysReplaceAbsentOnesNever) {

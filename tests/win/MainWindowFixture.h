@@ -13,6 +13,7 @@ class MainWindowTest : public testing::Test {
   void SetUp() override {
     DeleteFileW(PortableSettingsFile().c_str());
     static_cast<FaderOptions&>(FaderSettings::Instance()) = FaderOptions();
+    FaderSettings::Instance().pausedUntil = 0;
     ASSERT_TRUE(window.Create());
     hwnd = window.hwnd();
   }

@@ -2,6 +2,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 #include <utility>
@@ -239,6 +240,8 @@ TEST_F(OptionsDialogTest, TheDialogIsTidyInReadingOrderAndItsNewControlsHaveMnem
     }
     // Each check box's and label's text fits (the labels are the static right before a list).
     std::vector<HWND> texts{GetDlgItem(dialog, IDC_AUTO_BLOCK), GetDlgItem(dialog, IDC_HIDE_FROM_CAPTURE),
+                            GetDlgItem(dialog, IDC_WORKING_HOURS), GetDlgItem(dialog, IDC_DAY_1 + 3),
+                            GetWindow(GetDlgItem(dialog, IDC_SHOW_KEY), GW_HWNDPREV),
                             GetWindow(GetDlgItem(dialog, IDC_SHOW_ON), GW_HWNDPREV),
                             GetWindow(GetDlgItem(dialog, IDC_CLOCK), GW_HWNDPREV)};
     for (const HWND box : texts) {
@@ -271,4 +274,50 @@ TEST_F(OptionsDialogTest, TheDialogIsTidyInReadingOrderAndItsNewControlsHaveMnem
   });
   ASSERT_NE(nullptr, opened);
   EXPECT_FALSE(FaderSettings::Instance().hideFromCapture);
+}
+
+namespace {
+
+SYSTEMTIME TimeOfDay(WORD hour, WORD minute) { return {2026, 1, 4, 1, hour, minute, 0, 0}; }
+
+}  // namespace
+
+// The week in the user's order (this prefix's calendar starts on Sunday), each day by its short
+// name; the times in the picker; a box that switches the rest on; Reset puts the default back.
+TEST_F(OptionsDialogTest, WorkingHoursAreEditedInTheUsersWeekAndReadBack) {
+  FaderSettings& settings = FaderSettings::Instance();
+  settings.workingHours = {true, 0x02, 8 * 60, 17 * 60};  // Mondays
+  WithDialog([&](HWND dialog) {
+    EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(dialog, IDC_WORKING_HOURS));
+    wchar_t first[32] = {};
+    GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SABBREVDAYNAME7, first, 32);
+    EXPECT_EQ(first, Field(dialog, IDC_DAY_1));
+    std::vector<std::wstring> names;
+    for (int id = IDC_DAY_1; id < IDC_DAY_1 + 7; ++id) names.push_back(Field(dialog, id));
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names.end(), std::adjacent_find(names.begin(), names.end()));
+    EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(dialog, IDC_DAY_1 + 1));  // Monday, after Sunday
+    EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(dialog, IDC_DAY_1));
+    SYSTEMTIME shown{};
+    SendDlgItemMessageW(dialog, IDC_WORK_TO, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&shown));
+    EXPECT_EQ(17, shown.wHour);
+
+    SendDlgItemMessageW(dialog, IDC_WORKING_HOURS, BM_CLICK, 0, 0);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_DAY_1)));
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_WORK_FROM)));
+    Press(dialog, IDC_RESET_DEFAULTS);
+    EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(dialog, IDC_WORKING_HOURS));
+    EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(dialog, IDC_DAY_1 + 5));  // Friday
+    EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(dialog, IDC_DAY_1 + 6));
+
+    // A night shift on Sundays.
+    SendDlgItemMessageW(dialog, IDC_WORKING_HOURS, BM_CLICK, 0, 0);
+    EXPECT_TRUE(IsWindowEnabled(GetDlgItem(dialog, IDC_WORK_TO)));
+    for (int id = IDC_DAY_1; id < IDC_DAY_1 + 7; ++id) CheckDlgButton(dialog, id, id == IDC_DAY_1 ? BST_CHECKED : BST_UNCHECKED);
+    SYSTEMTIME from = TimeOfDay(22, 0), to = TimeOfDay(6, 30);
+    SendDlgItemMessageW(dialog, IDC_WORK_FROM, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&from));
+    SendDlgItemMessageW(dialog, IDC_WORK_TO, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&to));
+    Press(dialog, IDOK);
+  });
+  EXPECT_EQ((WorkingHours{true, 0x01, 22 * 60, 6 * 60 + 30}), settings.workingHours);
 }

@@ -142,7 +142,7 @@ TEST_F(SettingsFileTest, AUtf16FileIsReadAsTheSameSettingsAndSavedAsUtf8) {
     ASSERT_TRUE(settings.Load()) << bigEndian;
     EXPECT_EQ(333, settings.textSize);
     EXPECT_EQ(SettingsFileState::Accepted, settings.fileState);
-    ASSERT_TRUE(settings.SaveAtExit());
+    ASSERT_TRUE(settings.SaveUnasked());
     EXPECT_EQ(0u, Read(portable).find("<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\r\n"));
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesW((portable + L".bak").c_str()));
   }
@@ -191,7 +191,7 @@ TEST_F(SettingsFileTest, AReadOnlyFileIsLeftByteForByteAndTheSaveFails) {
   Write(portable, "<DusklampSettings>mine</DusklampSettings>");
   SetFileAttributesW(portable.c_str(), FILE_ATTRIBUTE_READONLY);
   EXPECT_FALSE(FaderSettings::Instance().Save());
-  EXPECT_FALSE(FaderSettings::Instance().SaveAtExit());
+  EXPECT_FALSE(FaderSettings::Instance().SaveUnasked());
   EXPECT_EQ("<DusklampSettings>mine</DusklampSettings>", Read(portable));
   EXPECT_NE(0u, GetFileAttributesW(portable.c_str()) & FILE_ATTRIBUTE_READONLY);
 }
@@ -221,7 +221,7 @@ TEST_F(SettingsFileTest, AFileThatCouldNotBeReadIsNotOverwrittenAtExit) {
     EXPECT_FALSE(settings.Load());
   }
   EXPECT_EQ(SettingsFileState::Unreadable, settings.fileState);
-  EXPECT_FALSE(settings.SaveAtExit());
+  EXPECT_FALSE(settings.SaveUnasked());
   EXPECT_EQ("<DusklampSettings>the user's</DusklampSettings>", Read(portable));
   EXPECT_TRUE(settings.Save());  // Options OK: the user's choice
   EXPECT_NE(std::string::npos, Read(portable).find("<Fader "));
@@ -235,7 +235,7 @@ TEST_F(SettingsFileTest, ARejectedFileIsKeptAsBakWhenItIsReplaced) {
   FaderSettings& settings = FaderSettings::Instance();
   EXPECT_FALSE(settings.Load());
   EXPECT_EQ(SettingsFileState::Rejected, settings.fileState);
-  EXPECT_TRUE(settings.SaveAtExit());
+  EXPECT_TRUE(settings.SaveUnasked());
   EXPECT_EQ("<DusklampSettings version=\"1.1\" />", Read(backup));
   EXPECT_NE(std::string::npos, Read(portable).find("<Fader "));
   Write(backup, "kept");

@@ -69,6 +69,40 @@ TEST_F(PauseTest, UntilTomorrowEndsAtMidnight) {
   EXPECT_TRUE(CheckAt(0, 0, 0));
 }
 
+// The pause is kept in the settings file at every change, and goes on after a restart.
+TEST_F(PauseTest, APauseGoesOnAfterTheProgramStartsAgainAndItsEndIsForgotten) {
+  clock.Set(15, 0, 5);
+  Send(CmdPause30Minutes);
+  DestroyWindow(hwnd);
+  DropQuitMessage();
+  FaderSettings::Instance().pausedUntil = 0;  // read back from the file, not kept in memory
+  clock.Set(15, 20, 0);
+  ASSERT_TRUE(window.Create());
+  hwnd = window.hwnd();
+  EXPECT_TRUE(window.Paused());
+  EXPECT_FALSE(window.AutoFadeOn());
+  EXPECT_EQ(IconAutoFadeOff, Icon());
+  EXPECT_EQ(L"Dusklamp - paused until 15:30", Tip());
+  clock.Advance(10 * 60 * 1000);  // its length counts from the restart; the clock ends it
+  EXPECT_FALSE(CheckAt(15, 30, 4));
+  EXPECT_TRUE(CheckAt(15, 30, 5));
+  DestroyWindow(hwnd);
+  DropQuitMessage();
+  ASSERT_TRUE(window.Create());
+  hwnd = window.hwnd();
+  EXPECT_FALSE(window.Paused()) << "an ended pause came back";
+  EXPECT_TRUE(window.AutoFadeOn());
+  // One whose end has passed while the program was not running is no pause.
+  Send(CmdPause1Hour);
+  DestroyWindow(hwnd);
+  DropQuitMessage();
+  clock.Set(17, 0, 0);
+  ASSERT_TRUE(window.Create());
+  hwnd = window.hwnd();
+  EXPECT_FALSE(window.Paused());
+  EXPECT_EQ(L"Dusklamp", Tip());
+}
+
 // Central European time, which springs forward from 02:00 to 03:00 on 28 March 2027.
 TEST_F(PauseTest, APauseOfALengthLastsThatLongAcrossTheSpringClockChange) {
   TIME_ZONE_INFORMATION zone{};

@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
   if (argc > 1 && std::string(argv[1]) == "--throw-in-window-procedure") return CrashInWindowProcedure(true);
   testing::InitGoogleTest(&argc, argv);
   OleInitialize(nullptr);
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_UPDOWN_CLASS | ICC_BAR_CLASSES};
+  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_UPDOWN_CLASS | ICC_BAR_CLASSES | ICC_DATE_CLASSES | ICC_HOTKEY_CLASS};
   InitCommonControlsEx(&controls);
   const int result = RUN_ALL_TESTS();
   OleUninitialize();

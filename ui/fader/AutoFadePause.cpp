@@ -1,5 +1,6 @@
 // A pause of automatic fading: off as "Auto Fade" switches it off, and on again by itself when
-// the pause is over, which a check every few seconds notices also after a sleep or a clock change.
+// the pause is over, which a check every few seconds notices also after a sleep or a clock change;
+// kept in the settings file, so that it goes on after a restart. And what the tooltip says of it.
 #include "settings/FaderSettings.h"
 #include "ui/fader/ClockFormat.h"
 #include "ui/fader/ClockText.h"
@@ -12,29 +13,59 @@ constexpr UINT kPauseCheckMs = 5000;
 void MainWindow::PauseAutoFade(PauseLength length) {
   // Switched off by the user, automatic fading has nothing to pause, and the end of a pause
   // would switch it on.
-  if (!autoFadeOn_ && !paused_) return;
-  if (autoFadeOn_) ToggleAutoFade();
+  if (!schedule_.On() && !schedule_.Paused()) return;
+  if (schedule_.On()) ToggleAutoFade();
   const uint64_t now = LocalTimeStamp::Now();
-  pause_ = PauseFrom(LocalToUtc(now), length, LocalToUtc(NextMidnight(now)));
-  pausedAtMs_ = ReadTickClock();
-  if (!paused_) {
-    if (!IsWindow(hwnd()) || !SetTimer(hwnd(), pauseTimerId_, kPauseCheckMs, nullptr)) return;
-    paused_ = true;
+  const Pause pause = PauseFrom(LocalToUtc(now), length, LocalToUtc(NextMidnight(now)));
+  if (!schedule_.Paused() && (!IsWindow(hwnd()) || !SetTimer(hwnd(), pauseTimerId_, kPauseCheckMs, nullptr))) {
+    return;
   }
-  const SYSTEMTIME end = TimeOf(UtcToLocal(pause_.endUtc));
-  trayIcon_.SetTip(PausedTooltip(FormatClock(FaderSettings::Instance().clock, end)).c_str());
+  schedule_.BeginPause(pause, ReadTickClock());
+  UpdateTip();
+  FaderSettings& settings = FaderSettings::Instance();
+  settings.pausedUntil = pause.endUtc;  // kept across an exit, a sign-out and a restart
+  settings.SaveUnasked();
+}
+
+// A pause kept in the settings file that is not over yet goes on.
+void MainWindow::ResumePause() {
+  FaderSettings& settings = FaderSettings::Instance();
+  const uint64_t now = LocalToUtc(LocalTimeStamp::Now());
+  if (settings.pausedUntil <= now || !schedule_.On() || !SetTimer(hwnd(), pauseTimerId_, kPauseCheckMs, nullptr)) {
+    settings.pausedUntil = 0;
+    return;
+  }
+  ToggleAutoFade();
+  schedule_.BeginPause(PauseUntil(now, settings.pausedUntil), ReadTickClock());
+  UpdateTip();
+}
+
+void MainWindow::UpdateTip() {
+  const FaderSettings& settings = FaderSettings::Instance();
+  const uint64_t now = LocalTimeStamp::Now();
+  std::wstring tip = L"Dusklamp";
+  if (schedule_.Paused()) {
+    tip = PausedTooltip(FormatClock(settings.clock, TimeOf(UtcToLocal(schedule_.PausedUntil()))));
+  } else if (schedule_.On() && !InWorkingHours(settings.workingHours, now)) {
+    if (const uint64_t start = NextWorkingStart(settings.workingHours, now)) {
+      const SYSTEMTIME when = TimeOf(start);
+      tip = ResumeTooltip(DayName(when), FormatClock(settings.clock, when));
+    }
+  }
+  if (tip != trayIcon_.Tip()) trayIcon_.SetTip(tip.c_str());
 }
 
 void MainWindow::OnPauseTick() {
   // Paused means switched off: every way of switching on ends the pause.
-  if (paused_ && PauseOver(pause_, LocalToUtc(LocalTimeStamp::Now()), ReadTickClock() - pausedAtMs_)) {
-    ToggleAutoFade();
-  }
+  if (schedule_.PauseOver(LocalToUtc(LocalTimeStamp::Now()), ReadTickClock())) ToggleAutoFade();
 }
 
 void MainWindow::EndPause() {
-  if (!paused_) return;
+  if (!schedule_.Paused()) return;
   KillTimer(hwnd(), pauseTimerId_);
-  paused_ = false;
-  trayIcon_.SetTip(L"Dusklamp");
+  schedule_.EndPause();
+  UpdateTip();
+  FaderSettings& settings = FaderSettings::Instance();
+  settings.pausedUntil = 0;
+  settings.SaveUnasked();
 }

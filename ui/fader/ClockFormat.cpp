@@ -36,3 +36,9 @@ Designators UserDesignators() {
   GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_S2359, pm, 32);
   return {am, pm};
 }
+
+std::wstring DayName(const SYSTEMTIME& date) {
+  wchar_t name[64] = {};
+  GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, 0, &date, L"dddd", name, 64, nullptr);
+  return name;
+}

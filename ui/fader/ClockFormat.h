@@ -19,3 +19,6 @@ std::wstring FormatClock(ClockStyle style, const SYSTEMTIME& time);
 
 // The user's own AM and PM designators, as the time format writes them.
 Designators UserDesignators();
+
+// The day of the week of a date in the user's language ("Monday").
+std::wstring DayName(const SYSTEMTIME& date);

@@ -11,3 +11,7 @@ std::wstring ClockText(unsigned hour, unsigned minute) {
 std::wstring PausedTooltip(const std::wstring& endTime) {
   return L"Dusklamp - paused until " + endTime;
 }
+
+std::wstring ResumeTooltip(const std::wstring& day, const std::wstring& time) {
+  return L"Dusklamp - fades again " + day + L" " + time;
+}

@@ -1,7 +1,6 @@
 // The fade engine: when the Fader shows and hides and how its opacity moves in between.
 #include "settings/FaderSettings.h"
 #include "ui/fader/Audience.h"
-#include "ui/fader/AutoFadeSchedule.h"
 #include "ui/fader/FadeCurve.h"
 #include "ui/fader/Opacity.h"
 #include "ui/fader/ShowBlock.h"
@@ -24,7 +23,7 @@ void MainWindow::ToggleFader() {
     areas = AreasToCover();
     if (areas.empty()) return;  // every monitor is covered by another program
   }
-  SetTrayIcon(!shown ? IconMain : autoFadeOn_ ? IconAutoFadeOn : IconAutoFadeOff);
+  SetTrayIcon(!shown ? IconMain : schedule_.On() ? IconAutoFadeOn : IconAutoFadeOff);
   if (shown) {
     if (fadeRunning_) {
       KillTimer(fadeTimerWindow_, fadeTimerId_);
@@ -46,11 +45,11 @@ void MainWindow::HideFader() {
 
 void MainWindow::StartAutoFade() {
   EndPause();
-  if (autoTimerWindow_ && IsWindow(autoTimerWindow_)) {
-    SetTimer(autoTimerWindow_, autoTimerId_, kAutoFadeCheckMs, nullptr);
-    autoFadeOn_ = true;
+  if (autoTimerWindow_ && IsWindow(autoTimerWindow_) &&
+      SetTimer(autoTimerWindow_, autoTimerId_, kAutoFadeCheckMs, nullptr)) {
+    schedule_.SwitchOn(LocalTimeStamp::Now());
   }
-  autoFadeStamp_.Set(true);
+  UpdateTip();
 }
 
 void MainWindow::BeginFadeIn() {
@@ -65,15 +64,14 @@ void MainWindow::BeginFadeIn() {
 }
 
 void MainWindow::OnAutoFadeTick() {
-  const LocalTime now;
-  if (!AutoFadeDue(autoFadeStamp_.ElapsedSeconds(), now.Minute(), now.Second(),
-                   FaderSettings::Instance().autoFadeInterval)) {
+  const FaderSettings& settings = FaderSettings::Instance();
+  const uint64_t now = LocalTimeStamp::Now();
+  UpdateTip();  // the working hours may have ended or begun
+  if (!schedule_.FadeDue(now, settings.autoFadeInterval, settings.workingHours) || IsWindowVisible(hwnd())) {
     return;
   }
-  // Once per matching minute: a short fade is over long before the minute's checks are.
-  if (IsWindowVisible(hwnd()) || lastAutoFade_.InThisMinute()) return;
   ToggleFader();
-  if (IsWindowVisible(hwnd())) lastAutoFade_.Set(true);  // not when blocked: the next check tries again
+  if (IsWindowVisible(hwnd())) schedule_.Faded(now);  // not when blocked: the next check tries again
 }
 
 void MainWindow::OnFadeTick() {
@@ -96,4 +94,17 @@ void MainWindow::OnFadeTick() {
     case FadeStep::Action::Keep:
       break;
   }
+}
+
+// Nobody sees a fade on a locked screen or one switched off: none comes, and one that shows goes.
+void MainWindow::OnScreenEvent(ScreenEvent event) {
+  const uint64_t now = LocalTimeStamp::Now();
+  switch (event) {
+    case ScreenEvent::Locked: schedule_.SetLocked(true, now); break;
+    case ScreenEvent::Unlocked: schedule_.SetLocked(false, now); break;
+    case ScreenEvent::DisplayOff: schedule_.SetDisplayOn(false, now); break;
+    case ScreenEvent::DisplayOn: schedule_.SetDisplayOn(true, now); break;
+    case ScreenEvent::None: return;
+  }
+  if (!schedule_.ScreenSeen()) HideFader();
 }

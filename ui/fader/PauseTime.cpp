@@ -17,7 +17,11 @@ Pause PauseFrom(uint64_t nowUtc, PauseLength length, uint64_t midnightUtc) {
     case PauseLength::TwoHours: ticks = 120 * kTicksPerMinute; break;
     case PauseLength::UntilTomorrow: ticks = midnightUtc > nowUtc ? midnightUtc - nowUtc : 0; break;
   }
-  return {nowUtc + ticks, ticks / kTicksPerMs};
+  return PauseUntil(nowUtc, nowUtc + ticks);
+}
+
+Pause PauseUntil(uint64_t nowUtc, uint64_t endUtc) {
+  return {endUtc, endUtc > nowUtc ? (endUtc - nowUtc) / kTicksPerMs : 0};
 }
 
 bool PauseOver(const Pause& pause, uint64_t nowUtc, uint64_t msSincePaused) {

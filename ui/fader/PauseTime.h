@@ -16,6 +16,9 @@ uint64_t NextMidnight(uint64_t localTicks);
 // `midnightUtc`, the next local midnight.
 Pause PauseFrom(uint64_t nowUtc, PauseLength length, uint64_t midnightUtc);
 
+// A pause that ends at UTC `endUtc`, as one read back after a restart; its length counts from now.
+Pause PauseUntil(uint64_t nowUtc, uint64_t endUtc);
+
 // Over once the clock reaches the end (also after a sleep through it or a clock set forward), or
 // once its length has passed (a clock set back does not make it longer).
 bool PauseOver(const Pause& pause, uint64_t nowUtc, uint64_t msSincePaused);

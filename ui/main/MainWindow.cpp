@@ -7,6 +7,7 @@
 #include "settings/FaderSettings.h"
 #include "ui/Handles.h"
 #include "ui/main/Commands.h"
+#include "ui/main/HotKeys.h"
 #include "ui/main/TimerIds.h"
 #include "ui/main/Website.h"
 
@@ -62,6 +63,14 @@ LRESULT MainWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_COMMAND:
       if (OnCommand(LOWORD(wParam))) return 0;
       break;
+    case WM_HOTKEY:
+      if (wParam == kShowKeyId) ToggleFader();
+      return 0;
+    case WM_WTSSESSION_CHANGE:
+    case WM_POWERBROADCAST:
+      OnScreenEvent(ScreenEventOf(message, wParam, lParam));
+      if (message == WM_POWERBROADCAST) return TRUE;
+      break;
     default:
       break;
   }
@@ -95,16 +104,20 @@ void MainWindow::OnCreate() {
   opacityPercent_ = 100;
   SetLayeredWindowAttributes(hwnd(), 0, 255, LWA_ALPHA);
   captureExcluded_ = false;  // a new window: nothing asked of it yet, and no fade of its own
-  lastAutoFade_.Set(false);
+  schedule_ = Schedule();
   if (!autoTimerWindow_ && IsWindow(hwnd())) autoTimerWindow_ = hwnd();
   if (!fadeTimerWindow_ && IsWindow(hwnd())) fadeTimerWindow_ = hwnd();
   StartAutoFade();
+  ResumePause();
+  // A key another program holds now stays in the settings, tried again at the next Options OK.
+  TakeShowKey(hwnd(), FaderSettings::Instance().showKey);
+  screenWatch_.Start(hwnd());
 }
 
 void MainWindow::OnDestroy() {
-  if (autoFadeOn_) {
+  if (schedule_.On()) {
     KillTimer(autoTimerWindow_, autoTimerId_);
-    autoFadeOn_ = false;
+    schedule_.SwitchOff();
   }
   autoTimerWindow_ = nullptr;
   if (fadeRunning_) {
@@ -112,13 +125,15 @@ void MainWindow::OnDestroy() {
     fadeRunning_ = false;
   }
   fadeTimerWindow_ = nullptr;
-  EndPause();
+  KillTimer(hwnd(), pauseTimerId_);  // a pause goes on at the next start: it is kept, not ended
   otherOverlays_.Clear();
+  TakeShowKey(hwnd(), HotKey());
+  screenWatch_.Stop();
   if (trayIcon_.IsAdded()) trayIcon_.Remove();
   PostQuitMessage(1);
 }
 
-void MainWindow::OnNcDestroy() { FaderSettings::Instance().SaveAtExit(); }
+void MainWindow::OnNcDestroy() { FaderSettings::Instance().SaveUnasked(); }
 
 void MainWindow::OnTimer(UINT_PTR id) {
   if (id == autoTimerId_) {
@@ -131,11 +146,12 @@ void MainWindow::OnTimer(UINT_PTR id) {
 }
 
 void MainWindow::ToggleAutoFade() {
-  if (autoFadeOn_) {
+  if (schedule_.On()) {
     KillTimer(autoTimerWindow_, autoTimerId_);
-    autoFadeOn_ = false;
+    schedule_.SwitchOff();
     if (IsWindowVisible(hwnd())) ToggleFader();
     SetTrayIcon(IconAutoFadeOff);
+    UpdateTip();
   } else {
     StartAutoFade();
     if (!fadeRunning_) SetTrayIcon(IconAutoFadeOn);
@@ -154,12 +170,12 @@ void MainWindow::PrepareTrayMenu(HMENU popup) {
   if (!popup) return;
   RemoveMenu(popup, CmdToggleShow, MF_BYCOMMAND);
   RemoveMenu(popup, fadeRunning_ ? CmdShowFader : CmdHideFader, MF_BYCOMMAND);
-  CheckMenuItem(popup, CmdAutoFade, MF_BYCOMMAND | (autoFadeOn_ ? MF_CHECKED : MF_UNCHECKED));
+  CheckMenuItem(popup, CmdAutoFade, MF_BYCOMMAND | (schedule_.On() ? MF_CHECKED : MF_UNCHECKED));
   // Automatic fading switched off by the user has nothing to pause; a pause can be chosen anew.
   const int items = GetMenuItemCount(popup);
   for (int i = 0; i < items; ++i) {
     if (GetSubMenu(popup, i)) {
-      EnableMenuItem(popup, UINT(i), MF_BYPOSITION | (autoFadeOn_ || paused_ ? MF_ENABLED : MF_GRAYED));
+      EnableMenuItem(popup, UINT(i), MF_BYPOSITION | (schedule_.On() || schedule_.Paused() ? MF_ENABLED : MF_GRAYED));
     }
   }
 }

@@ -9,6 +9,8 @@
 #include "ui/fader/LocalTime.h"
 #include "ui/fader/OverlayWindows.h"
 #include "ui/fader/PauseTime.h"
+#include "ui/fader/Schedule.h"
+#include "ui/main/ScreenWatch.h"
 #include "ui/main/TrayIcon.h"
 
 class Dialog;
@@ -45,9 +47,9 @@ class MainWindow : public Window, public TrayMenuOwner {
 
   // State, read by the tray menu and by tests.
   int OpacityPercent() const { return opacityPercent_; }
-  bool AutoFadeOn() const { return autoFadeOn_; }
+  bool AutoFadeOn() const { return schedule_.On(); }
   bool FadeRunning() const { return fadeRunning_; }
-  bool Paused() const { return paused_; }
+  bool Paused() const { return schedule_.Paused(); }
   UINT PauseTimerId() const { return pauseTimerId_; }
   int FadeElapsedMs() const { return fadeElapsedMs_; }
   UINT AutoTimerId() const { return autoTimerId_; }
@@ -82,24 +84,24 @@ class MainWindow : public Window, public TrayMenuOwner {
   void OnLayoutChange();
   void ApplyCaptureExclusion();
   void EndPause();
+  void ResumePause();
+  // The tooltip says when automatic fades come again: after a pause, or outside the working hours.
+  void UpdateTip();
+  void OnScreenEvent(ScreenEvent event);
   void OnDpiChanged();
 
   TrayIcon trayIcon_;
   int opacityPercent_ = 100;
   HWND autoTimerWindow_ = nullptr;
   UINT autoTimerId_;
-  bool autoFadeOn_ = false;
   HWND fadeTimerWindow_ = nullptr;
   UINT fadeTimerId_;
   bool fadeRunning_ = false;
   int fadeElapsedMs_ = 0;
   int paintedMinuteOfDay_ = -1;
-  LocalTimeStamp autoFadeStamp_{false};
-  LocalTimeStamp lastAutoFade_{false};  // when the last automatic fade started
-  UINT pauseTimerId_;
-  bool paused_ = false;  // the pause check timer is armed
-  Pause pause_;
-  ULONGLONG pausedAtMs_ = 0;
+  UINT pauseTimerId_;  // armed while the schedule is paused
+  Schedule schedule_;
+  ScreenWatch screenWatch_;
   bool captureExcluded_ = false;
   OverlayWindows otherOverlays_;
   POINT pointerAtShow_{};  // where "the monitor with the mouse pointer" was when the Fader showed

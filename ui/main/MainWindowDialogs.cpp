@@ -3,6 +3,7 @@
 #include "ui/about/AboutDialog.h"
 #include "ui/main/DialogSlots.h"
 #include "ui/main/Foreground.h"
+#include "ui/main/HotKeys.h"
 #include "ui/main/MainWindow.h"
 #include "ui/options/OptionsDialog.h"
 
@@ -14,11 +15,17 @@ void MainWindow::ShowOptionsDialog() {
   FaderSettings& settings = FaderSettings::Instance();
   OptionsDialog dialog(optionsDialogWindow);
   dialog.options = settings;
+  dialog.takeShowKey = [&](const HotKey& key) {
+    if (TakeShowKey(hwnd(), key)) return true;
+    TakeShowKey(hwnd(), settings.showKey);  // the key it had, if it still can
+    return false;
+  };
   const int oldInterval = settings.autoFadeInterval;
   if (RunOwnedDialog(dialog) != IDOK) return;
   static_cast<FaderOptions&>(settings) = dialog.options;
   settings.Save();
-  if (settings.autoFadeInterval != oldInterval && autoFadeOn_) StartAutoFade();
+  if (settings.autoFadeInterval != oldInterval && schedule_.On()) StartAutoFade();
+  UpdateTip();
 }
 
 void MainWindow::ShowAboutDialog() {

@@ -42,6 +42,7 @@ void TrayIcon::Add(HWND window, const wchar_t* tooltip, UINT iconId, UINT id, UI
   record_.uCallbackMessage = callbackMessage_;
   wcsncpy(record_.szTip, tooltip, ARRAYSIZE(record_.szTip) - 1);
   added_ = Shell_NotifyIconW(NIM_ADD, &record_) != FALSE;
+  SetVersion();
   defaultCommand_ = defaultCommand;
   // Owned, so it is destroyed with the main window and counts as one of the program's.
   menuOwner_ = CreateWindowExW(WS_EX_TOOLWINDOW, L"Static", L"", WS_POPUP, 0, 0, 0, 0, window, nullptr,
@@ -74,6 +75,14 @@ void TrayIcon::ReAdd() {
   const IconHandle icon = LoadPicture(currentIconId_);
   record_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   added_ = Shell_NotifyIconW(NIM_ADD, &record_) || Shell_NotifyIconW(NIM_MODIFY, &record_);
+  SetVersion();
+}
+
+// The keyboard reaches the icon (Win+B, the arrows): Enter or Space and the menu key arrive as
+// NIN_KEYSELECT and WM_CONTEXTMENU, in the callback's form of version 4.
+void TrayIcon::SetVersion() {
+  record_.uVersion = NOTIFYICON_VERSION_4;
+  Shell_NotifyIconW(NIM_SETVERSION, &record_);
 }
 
 bool TrayIcon::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -84,13 +93,27 @@ bool TrayIcon::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
   }
   if (message != callbackMessage_ || callbackMessage_ == 0) return false;
   result = 0;
-  if (wParam != record_.uID) return true;
+  // Version 4 brings the icon's id with the event and where it happened; a shell that keeps to
+  // the earlier form sends the id and the mouse message alone, and the menu at the right
+  // button's release.
+  const bool version4 = HIWORD(lParam) == record_.uID;
+  if (!version4 && wParam != record_.uID) return true;
+  POINT at{};
+  if (version4) {
+    at = {short(LOWORD(wParam)), short(HIWORD(wParam))};
+  } else {
+    GetCursorPos(&at);
+  }
   switch (LOWORD(lParam)) {
     case WM_LBUTTONDOWN:
+    case NIN_KEYSELECT:
       if (defaultCommand_ != 0) PostMessageW(record_.hWnd, WM_COMMAND, defaultCommand_, 0);
       break;
     case WM_RBUTTONUP:
-      ShowMenu();
+      if (!version4) ShowMenu(at);
+      break;
+    case WM_CONTEXTMENU:
+      if (version4) ShowMenu(at);
       break;
     default:
       break;
@@ -98,7 +121,7 @@ bool TrayIcon::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
   return true;
 }
 
-void TrayIcon::ShowMenu() {
+void TrayIcon::ShowMenu(POINT point) {
   MenuHandle menu(LoadMenuW(ResourceModule(), MAKEINTRESOURCEW(record_.uID)));
   if (!menu) return;
   const HMENU popup = GetSubMenu(menu.Get(), 0);
@@ -106,8 +129,6 @@ void TrayIcon::ShowMenu() {
   const HWND previous = WindowUserWorksIn(record_.hWnd);
   const HWND owner = menuOwner_ ? menuOwner_ : record_.hWnd;
   SetForegroundWindow(owner);
-  POINT point{};
-  GetCursorPos(&point);
   if (!MonitorFromPoint(point, MONITOR_DEFAULTTONULL)) {
     MONITORINFO info{};
     info.cbSize = sizeof(info);

@@ -36,8 +36,9 @@ class TrayIcon {
   bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
  private:
-  void ShowMenu();
+  void ShowMenu(POINT point);
   void ReAdd();
+  void SetVersion();
   // Loads the icon resource into the record; the caller destroys it once the shell has it.
   IconHandle LoadPicture(UINT iconId);
 

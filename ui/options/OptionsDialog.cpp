@@ -2,7 +2,10 @@
 
 #include <commctrl.h>
 
+#include <string>
+
 #include "res/resource.h"
+#include "ui/options/KeyName.h"
 #include "ui/options/CenterDialog.h"
 #include "ui/options/OptionsIds.h"
 
@@ -27,6 +30,36 @@ void ReadList(HWND dialog, int id, const wchar_t* const (&)[N], Choice& field) {
   field = index >= 0 && size_t(index) < N ? static_cast<Choice>(index) : Choice();
 }
 
+// The time pickers show the user's short time format, as the taskbar does.
+void SetTimePicker(HWND dialog, int id, int minuteOfDay) {
+  SYSTEMTIME time{2026, 1, 4, 1, WORD(minuteOfDay / 60), WORD(minuteOfDay % 60), 0, 0};
+  SendDlgItemMessageW(dialog, id, DTM_SETSYSTEMTIME, GDT_VALID, reinterpret_cast<LPARAM>(&time));
+}
+
+int ReadTimePicker(HWND dialog, int id, int fallback) {
+  SYSTEMTIME time{};
+  if (SendDlgItemMessageW(dialog, id, DTM_GETSYSTEMTIME, 0, reinterpret_cast<LPARAM>(&time)) != GDT_VALID) {
+    return fallback;
+  }
+  return time.wHour * 60 + time.wMinute;
+}
+
+// The hot-key control's modifier bits are not RegisterHotKey's.
+WORD ToControl(const HotKey& key) {
+  const BYTE flags = BYTE(((key.modifiers & MOD_SHIFT) ? HOTKEYF_SHIFT : 0) | ((key.modifiers & MOD_CONTROL) ? HOTKEYF_CONTROL : 0) |
+                          ((key.modifiers & MOD_ALT) ? HOTKEYF_ALT : 0));
+  return MAKEWORD(BYTE(key.key), flags);
+}
+
+HotKey FromControl(LRESULT value) {
+  const BYTE flags = HIBYTE(LOWORD(value));
+  const unsigned key = LOBYTE(LOWORD(value));
+  if (key == 0) return {};
+  return {unsigned(((flags & HOTKEYF_SHIFT) ? MOD_SHIFT : 0) | ((flags & HOTKEYF_CONTROL) ? MOD_CONTROL : 0) |
+                   ((flags & HOTKEYF_ALT) ? MOD_ALT : 0)),
+          key};
+}
+
 }  // namespace
 
 OptionsDialog::OptionsDialog(HWND& slot) : Dialog(RES_DIALOG_OPTIONS), slot_(slot) {}
@@ -40,6 +73,9 @@ INT_PTR OptionsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM) {
       switch (LOWORD(wParam)) {
         case IDC_RESET_DEFAULTS:
           OnResetToDefaults();
+          return TRUE;
+        case IDC_WORKING_HOURS:
+          EnableWorkingHours();
           return TRUE;
         case IDOK:
         case IDCANCEL:
@@ -83,7 +119,33 @@ void OptionsDialog::OnInitDialog() {
   }
   FillList(hwnd(), IDC_SHOW_ON, kShowOnChoices);
   FillList(hwnd(), IDC_CLOCK, kClockChoices);
+  // The week as the user's calendar starts it (0 is Monday there), each day by its short name.
+  DWORD firstDay = 0;
+  GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_IFIRSTDAYOFWEEK | LOCALE_RETURN_NUMBER,
+                  reinterpret_cast<LPWSTR>(&firstDay), sizeof(firstDay) / sizeof(wchar_t));
+  for (unsigned position = 0; position < 7; ++position) {
+    const unsigned fromMonday = (firstDay + position) % 7;
+    dayAt_[position] = (fromMonday + 1) % 7;
+    wchar_t name[32] = {};
+    GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SABBREVDAYNAME1 + fromMonday, name, 32);
+    SetDlgItemTextW(hwnd(), IDC_DAY_1 + int(position), name);
+  }
+  wchar_t picture[80] = {};
+  if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SSHORTTIME, picture, 80) > 1) {
+    for (int id : {IDC_WORK_FROM, IDC_WORK_TO}) {
+      SendDlgItemMessageW(hwnd(), id, DTM_SETFORMATW, 0, reinterpret_cast<LPARAM>(picture));
+    }
+  }
+  // A key without Ctrl or Alt would be taken from every program the user types in.
+  SendDlgItemMessageW(hwnd(), IDC_SHOW_KEY, HKM_SETRULES, HKCOMB_NONE | HKCOMB_S, MAKELPARAM(HOTKEYF_CONTROL | HOTKEYF_ALT, 0));
   ApplyToControls();
+}
+
+void OptionsDialog::EnableWorkingHours() {
+  const BOOL on = IsDlgButtonChecked(hwnd(), IDC_WORKING_HOURS) == BST_CHECKED;
+  for (int id = IDC_DAY_1; id < IDC_DAY_1 + 7; ++id) EnableWindow(GetDlgItem(hwnd(), id), on);
+  EnableWindow(GetDlgItem(hwnd(), IDC_WORK_FROM), on);
+  EnableWindow(GetDlgItem(hwnd(), IDC_WORK_TO), on);
 }
 
 void OptionsDialog::ApplyToControls() {
@@ -97,6 +159,15 @@ void OptionsDialog::ApplyToControls() {
   CheckDlgButton(hwnd(), IDC_HIDE_FROM_CAPTURE, options.hideFromCapture ? BST_CHECKED : BST_UNCHECKED);
   SendDlgItemMessageW(hwnd(), IDC_SHOW_ON, CB_SETCURSEL, WPARAM(options.showOn), 0);
   SendDlgItemMessageW(hwnd(), IDC_CLOCK, CB_SETCURSEL, WPARAM(options.clock), 0);
+  const WorkingHours& hours = options.workingHours;
+  CheckDlgButton(hwnd(), IDC_WORKING_HOURS, hours.on ? BST_CHECKED : BST_UNCHECKED);
+  for (unsigned position = 0; position < 7; ++position) {
+    CheckDlgButton(hwnd(), IDC_DAY_1 + int(position), (hours.days >> dayAt_[position] & 1) ? BST_CHECKED : BST_UNCHECKED);
+  }
+  SetTimePicker(hwnd(), IDC_WORK_FROM, hours.from);
+  SetTimePicker(hwnd(), IDC_WORK_TO, hours.to);
+  EnableWorkingHours();
+  SendDlgItemMessageW(hwnd(), IDC_SHOW_KEY, HKM_SETHOTKEY, ToControl(options.showKey), 0);
 }
 
 void OptionsDialog::ReadFromControls() {
@@ -110,6 +181,15 @@ void OptionsDialog::ReadFromControls() {
   options.hideFromCapture = IsDlgButtonChecked(hwnd(), IDC_HIDE_FROM_CAPTURE) == BST_CHECKED;
   ReadList(hwnd(), IDC_SHOW_ON, kShowOnChoices, options.showOn);
   ReadList(hwnd(), IDC_CLOCK, kClockChoices, options.clock);
+  WorkingHours& hours = options.workingHours;
+  hours.on = IsDlgButtonChecked(hwnd(), IDC_WORKING_HOURS) == BST_CHECKED;
+  hours.days = 0;
+  for (unsigned position = 0; position < 7; ++position) {
+    if (IsDlgButtonChecked(hwnd(), IDC_DAY_1 + int(position)) == BST_CHECKED) hours.days |= 1u << dayAt_[position];
+  }
+  hours.from = ReadTimePicker(hwnd(), IDC_WORK_FROM, hours.from);
+  hours.to = ReadTimePicker(hwnd(), IDC_WORK_TO, hours.to);
+  options.showKey = FromControl(SendDlgItemMessageW(hwnd(), IDC_SHOW_KEY, HKM_GETHOTKEY, 0, 0));
 }
 
 void OptionsDialog::OnResetToDefaults() {
@@ -121,6 +201,13 @@ void OptionsDialog::OnCloseCommand(UINT id) {
   if (id == IDOK) {
     for (NumericField* field : {&interval_, &duration_, &opacity_, &textSize_}) field->Validate();
     ReadFromControls();
+    if (takeShowKey && !takeShowKey(options.showKey)) {
+      const std::wstring message = HotKeyName(options.showKey) +
+                                   L" is in use, by another program or by Windows. Choose another key to show the time.";
+      MessageBoxW(hwnd(), message.c_str(), L"Dusklamp", MB_OK | MB_ICONWARNING);
+      SetFocus(GetDlgItem(hwnd(), IDC_SHOW_KEY));
+      return;
+    }
   }
   EndDialog(hwnd(), INT_PTR(id));
 }

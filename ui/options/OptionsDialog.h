@@ -1,5 +1,7 @@
 #pragma once
 // The Options dialog: edits a copy of the options; the caller applies it after OK.
+#include <functional>
+
 #include "settings/FaderSettings.h"
 #include "ui/Dialog.h"
 #include "ui/options/ColorButton.h"
@@ -12,6 +14,9 @@ class OptionsDialog : public Dialog {
 
   // The working copy: filled by the caller before the dialog runs, read back after OK.
   FaderOptions options;
+  // Asked at OK whether the key to show the time can be had: it takes the key, or answers false
+  // when another program or Windows holds it, and the dialog stays open saying so.
+  std::function<bool(const HotKey&)> takeShowKey;
 
  protected:
   INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -22,6 +27,7 @@ class OptionsDialog : public Dialog {
   void ReadFromControls();
   void OnResetToDefaults();
   void OnCloseCommand(UINT id);
+  void EnableWorkingHours();
 
   HWND& slot_;
   ColorButton overlayColor_;
@@ -30,4 +36,5 @@ class OptionsDialog : public Dialog {
   NumericField duration_;
   NumericField opacity_;
   NumericField textSize_;
+  unsigned dayAt_[7] = {};  // the day of the week (0 Sunday) of each day box, in the user's order
 };

@@ -15,3 +15,8 @@
 #define IDC_OPACITY_SPIN 1251
 #define IDC_INTERVAL_SPIN 1252
 #define IDC_DURATION_SPIN 1253
+#define IDC_WORKING_HOURS 1027
+#define IDC_DAY_1 1030  // the week's days in the user's order: 1030 to 1036
+#define IDC_WORK_FROM 1040
+#define IDC_WORK_TO 1041
+#define IDC_SHOW_KEY 1042
