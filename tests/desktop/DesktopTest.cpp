@@ -23,17 +23,17 @@ std::wstring TextOf(HWND control) {
   return text;
 }
 
-std::string SettingsWith(int duration, int maxOpacity) {
+std::string SettingsWith(int duration, int maxOpacity, const std::string& more = "") {
   return "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\n"
          "<DusklampSettings version=\"1.0\" xmlns=\"http://www.quillane.example/dusklamp/xmlns/settings\">\n"
          "<Options><Fader fade_duration=\"" + std::to_string(duration) + "\" max_opacity=\"" +
-         std::to_string(maxOpacity) + "\" /></Options></DusklampSettings>\n";
+         std::to_string(maxOpacity) + "\" " + more + " /></Options></DusklampSettings>\n";
 }
 
 class Desktop : public testing::Test {
  protected:
   void SetUp() override {
-    WriteFileBytes(app.SettingsPath(), SettingsWith(FadeDuration(), 70));
+    WriteFileBytes(app.SettingsPath(), SettingsWith(FadeDuration(), 70, MoreSettings()));
     ASSERT_TRUE(app.Start());
     ASSERT_TRUE(PumpUntil([] { return TrayIconWindow() != nullptr; }));
     user.ClickToFocus();  // the user works in their own window
@@ -56,6 +56,7 @@ class Desktop : public testing::Test {
 
   // Long enough that the Fader stays while a test works with it.
   virtual int FadeDuration() const { return 300; }
+  virtual std::string MoreSettings() const { return ""; }
 
   HWND OpenTrayMenu() {
     ClickTrayIcon(3);
@@ -80,6 +81,12 @@ class Desktop : public testing::Test {
 
   Dusklamp app;
   UserWindow user{{240, 120, 1040, 680}, kPaper, kPatch};
+};
+
+// With a key that shows the time.
+class KeyDesktop : public Desktop {
+ protected:
+  std::string MoreSettings() const override { return "show_key=\"ctrl+alt+j\""; }
 };
 
 // Fades that reach their hold within seconds and hold it for a few more.
@@ -294,4 +301,15 @@ TEST_F(Desktop, APauseIsChosenInTheRealSubmenuAndAutoFadeEndsIt) {
   ClickAt(MenuItemPoint(OpenTrayMenu(), 2));  // Auto Fade: on again at once
   ASSERT_TRUE(MenuClosed());
   EXPECT_TRUE(PumpUntil([&] { return iconColour(L"desktop-pause-ended") == autoFadeOn; }));
+}
+
+// Pressed in the user's own window, the key shows the Fader and hides it, and the user keeps
+// typing there.
+TEST_F(KeyDesktop, TheKeyShowsAndHidesTheFaderFromTheUsersWindow) {
+  PressKeys(L"ctrl+alt+j");
+  EXPECT_TRUE(FaderShown(true)) << "the key showed no Fader";
+  PressKeys(L"ctrl+alt+j");
+  EXPECT_TRUE(FaderShown(false));
+  TypeText(L"k");
+  EXPECT_TRUE(PumpUntil([&] { return user.Typed() == L"k"; }));
 }

@@ -1,6 +1,8 @@
 // The Options and About dialogs of the running program, found by their captions and worked
 // from outside.
 #include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
 
 #include "res/resource.h"
 #include "tests/e2e/Harness.h"
@@ -109,4 +111,28 @@ TEST(Dialogs, AboutShowsTheVersionFromTheResourceAndOpensOnlyOnce) {
   Close(dialog, IDOK);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
   EXPECT_EQ(1u, app.Exit());
+}
+
+// A key another program holds: OK says so, names the key, and keeps the dialog and the file.
+TEST(Dialogs, OptionsRefuseAKeyAnotherProgramHolds) {
+  ASSERT_TRUE(RegisterHotKey(nullptr, 7, MOD_CONTROL | MOD_ALT, 'K')) << "this test's own key";
+  Dusklamp app;
+  ASSERT_TRUE(app.Start());
+  const HWND dialog = OpenDialog(app, CMD_OPTIONS, L"Dusklamp Options");
+  ASSERT_NE(nullptr, dialog);
+  SendDlgItemMessageW(dialog, IDC_SHOW_KEY, HKM_SETHOTKEY, MAKEWORD('K', HOTKEYF_CONTROL | HOTKEYF_ALT), 0);
+  Close(dialog, IDOK);
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (box = FindProcessWindow(app.ProcessId(), L"#32770", L"Dusklamp")) != nullptr; }))
+      << "no message";
+  const std::wstring message = Text(box, 0xFFFF);
+  EXPECT_NE(std::wstring::npos, message.find(L"K is in use")) << message;
+  Close(box, IDOK);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
+  EXPECT_TRUE(IsWindowVisible(dialog));
+  Close(dialog, IDCANCEL);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+  UnregisterHotKey(nullptr, 7);
+  EXPECT_EQ(1u, app.Exit());
+  EXPECT_NE(std::string::npos, ReadFileBytes(app.SettingsPath()).find("show_key=\"\"")) << "the key was saved";
 }

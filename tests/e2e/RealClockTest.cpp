@@ -2,6 +2,7 @@
 // interval must pass), so CTest runs this suite on its own.
 #include <gtest/gtest.h>
 
+#include "res/resource.h"
 #include "tests/e2e/Harness.h"
 
 namespace {
@@ -39,5 +40,25 @@ TEST(RealClock, AShortAutomaticFadeComesOncePerMinute) {
     return !visible && second >= 25 && second < 50;
   }, 90000);
   EXPECT_EQ(1, shows) << "automatic fades in one minute";
+  EXPECT_EQ(1u, app.Exit());
+}
+
+// A pause chosen, the program ended and started again: with interval 1 no automatic fade comes
+// in the next two minutes.
+TEST(RealClock, APauseHoldsAcrossARestart) {
+  Dusklamp app;
+  WriteFileBytes(app.SettingsPath(),
+                 "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\n"
+                 "<DusklampSettings version=\"1.0\" xmlns=\"http://www.quillane.example/dusklamp/xmlns/settings\">\n"
+                 "<Options><Fader auto_fade_interval=\"1\" fade_duration=\"2\" auto_block=\"0\" /></Options>"
+                 "</DusklampSettings>\n");
+  ASSERT_TRUE(app.Start());
+  app.Command(CMD_PAUSE_30_MINUTES);
+  ASSERT_TRUE(app.Settle());
+  EXPECT_EQ(1u, app.Exit());
+  const std::string saved = ReadFileBytes(app.SettingsPath());
+  ASSERT_NE(std::string::npos, saved.find("<Pause until=\"")) << saved;
+  ASSERT_TRUE(app.Start());
+  EXPECT_FALSE(WaitUntil([&] { return app.FaderVisible(); }, 130000)) << "an automatic fade came while paused";
   EXPECT_EQ(1u, app.Exit());
 }

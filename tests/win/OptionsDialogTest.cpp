@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "tests/win/MainWindowFixture.h"
+#include "ui/Dpi.h"
 #include "ui/main/DialogSlots.h"
 #include "ui/options/OptionsIds.h"
 
@@ -218,6 +219,13 @@ TEST_F(OptionsDialogTest, AChangedIntervalLeavesAutomaticFadingOff) {
 // check box wide enough for its text, the new box next in the tab order and reached by Alt+H.
 TEST_F(OptionsDialogTest, TheDialogIsTidyInReadingOrderAndItsNewControlsHaveMnemonics) {
   WithDialog([&](HWND dialog) {
+    // It fits a 1920 by 1080 screen at 150 percent, 1280 by 672 as 100 percent counts beside its
+    // taskbar, and so the smaller 1366 by 768 one at 100 percent.
+    RECT frame{};
+    GetWindowRect(dialog, &frame);
+    const int dpi = int(WindowDpi(dialog));
+    EXPECT_LE(MulDiv(frame.bottom - frame.top, 96, dpi), 672);
+    EXPECT_LE(MulDiv(frame.right - frame.left, 96, dpi), 1280);
     RECT client{};
     GetClientRect(dialog, &client);
     std::vector<std::pair<HWND, RECT>> controls;
