@@ -18,20 +18,28 @@ namespace {
 
 const wchar_t kFloorClass[] = L"DusklampFloor";
 
-void WriteSettings(int duration, int textSize, const char* showOn = "primary") {
+void WriteSettings(int duration, int textSize, const char* showOn = "primary", const std::string& more = "") {
   const std::wstring path = BenchFolder() + L"\\Settings.xml";
   FILE* file = _wfopen(path.c_str(), L"w");
   std::fprintf(file,
                "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\n"
                "<DusklampSettings version=\"1.0\" xmlns=\"http://www.quillane.example/dusklamp/xmlns/settings\">\n"
-               "<Options><Fader fade_duration=\"%d\" text_size=\"%d\" auto_block=\"0\" show_on=\"%s\" /></Options>\n"
+               "<Options><Fader fade_duration=\"%d\" text_size=\"%d\" auto_block=\"0\" show_on=\"%s\" %s /></Options>\n"
                "<States><Fader auto_fade=\"1\" /></States>\n</DusklampSettings>\n",
-               duration, textSize, showOn);
+               duration, textSize, showOn, more.c_str());
   std::fclose(file);
 }
 
-std::wstring FloorArguments(int textSize, int duration, const std::wstring& steps = L"") {
-  return std::to_wstring(textSize) + L" " + std::to_wstring(duration) + (steps.empty() ? L"" : L" " + steps);
+// Working hours that begin half a day from now: every check finds the program outside them and
+// names in the tooltip when they begin.
+std::string WorkingHoursElsewhere() {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  const int from = (now.wHour + 12) % 24;
+  char text[128];
+  std::snprintf(text, sizeof(text), "working_hours=\"1\" work_days=\"mon,tue,wed,thu,fri,sat,sun\" "
+                "work_from=\"%02d:00\" work_to=\"%02d:00\"", from, (from + 1) % 24);
+  return text;
 }
 
 Measured DusklampProgram(const std::wstring& trace = L"") {
@@ -66,6 +74,24 @@ struct Pair {
 };
 
 void Settle() { Sleep(1000); }  // lets a fresh process finish what its start queued
+
+// CPU per idle minute of a fresh Dusklamp, one sample a minute.
+std::vector<double> IdleMsPerMinute(int minutes) {
+  Measured dusklamp = DusklampProgram();
+  dusklamp.Start();
+  Settle();
+  std::vector<double> samples;
+  for (int minute = 0; minute < minutes; ++minute) {
+    const double before = dusklamp.CpuMs();
+    Sleep(60000);
+    samples.push_back(dusklamp.CpuMs() - before);
+  }
+  return samples;
+}
+
+std::wstring FloorArguments(int textSize, int duration, const std::wstring& steps = L"") {
+  return std::to_wstring(textSize) + L" " + std::to_wstring(duration) + (steps.empty() ? L"" : L" " + steps);
+}
 
 // A default fade on every monitor of this display against one on the primary monitor, each the
 // first fade of a fresh process, and a soak with an overlay on each monitor.
@@ -190,6 +216,13 @@ int wmain(int argc, wchar_t** argv) {
     }
   }
 
+  // Idle again, today's options against working hours on, one after the other: only one copy
+  // of Dusklamp runs at a time.
+  const std::vector<double> idleToday = IdleMsPerMinute(idleMinutes);
+  WriteSettings(20, 250, "primary", WorkingHoursElsewhere());
+  const std::vector<double> idleWorkingHours = IdleMsPerMinute(idleMinutes);
+  WriteSettings(20, 250);
+
   Header("Start-up, memory and CPU (median, with min-max)", "Dusklamp", "floor");
   Row("start-up until window and idle loop", SpreadOf(startMs.dusklamp), SpreadOf(startMs.floor), "ms");
   Row("private bytes after start", SpreadOf(privateMb.dusklamp), SpreadOf(privateMb.floor), "MB");
@@ -205,6 +238,9 @@ int wmain(int argc, wchar_t** argv) {
   const Spread floorSize{FileMb(BenchFolder() + L"\\FloorTray.exe")};
   Row("size of the executable", {dusklampSize.median, dusklampSize.median, dusklampSize.median},
       {floorSize.median, floorSize.median, floorSize.median}, "MB");
+  Header("Idle with working hours (median, with min-max)", "working hours on", "off");
+  Row("CPU per minute, idle, outside the hours", SpreadOf(idleWorkingHours), SpreadOf(idleToday), "ms");
+
 
   std::printf("\n### Private bytes after start: Dusklamp's start-up steps added to the floor one at a time\n\n"
               "| %-32s | %-26s | %-12s |\n|%s|%s|%s|\n", "program", "private bytes", "the step adds",

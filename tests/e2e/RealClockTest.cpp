@@ -13,17 +13,22 @@ WORD SecondNow() {
   return now.wSecond;
 }
 
+// Interval 1 and a 2-second fade, never blocked.
+void WriteShortFadesEveryMinute(const Dusklamp& app) {
+  WriteFileBytes(app.SettingsPath(),
+                 "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\n"
+                 "<DusklampSettings version=\"1.0\" xmlns=\"http://www.quillane.example/dusklamp/xmlns/settings\">\n"
+                 "<Options><Fader auto_fade_interval=\"1\" fade_duration=\"2\" auto_block=\"0\" /></Options>"
+                 "</DusklampSettings>\n");
+}
+
 }  // namespace
 
 // Interval 1 and a 2-second fade: the fade has ended long before the first eleven seconds of
 // its minute are over, and the next checks of that minute must not start another.
 TEST(RealClock, AShortAutomaticFadeComesOncePerMinute) {
   Dusklamp app;
-  WriteFileBytes(app.SettingsPath(),
-                 "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\n"
-                 "<DusklampSettings version=\"1.0\" xmlns=\"http://www.quillane.example/dusklamp/xmlns/settings\">\n"
-                 "<Options><Fader auto_fade_interval=\"1\" fade_duration=\"2\" auto_block=\"0\" /></Options>"
-                 "</DusklampSettings>\n");
+  WriteShortFadesEveryMinute(app);
   ASSERT_TRUE(app.Start());
   // The first automatic fade comes at the first whole minute at least a minute after the start.
   ASSERT_TRUE(WaitUntil([&] { return app.FaderVisible(); }, 150000)) << "no automatic fade";
@@ -47,11 +52,7 @@ TEST(RealClock, AShortAutomaticFadeComesOncePerMinute) {
 // in the next two minutes.
 TEST(RealClock, APauseHoldsAcrossARestart) {
   Dusklamp app;
-  WriteFileBytes(app.SettingsPath(),
-                 "<?xml version=\"1.0\" encoding=\"UTF-8\" ?>\n"
-                 "<DusklampSettings version=\"1.0\" xmlns=\"http://www.quillane.example/dusklamp/xmlns/settings\">\n"
-                 "<Options><Fader auto_fade_interval=\"1\" fade_duration=\"2\" auto_block=\"0\" /></Options>"
-                 "</DusklampSettings>\n");
+  WriteShortFadesEveryMinute(app);
   ASSERT_TRUE(app.Start());
   app.Command(CMD_PAUSE_30_MINUTES);
   ASSERT_TRUE(app.Settle());
