@@ -15,7 +15,7 @@ void MainWindow::PauseAutoFade(PauseLength length) {
   // would switch it on.
   if (!schedule_.On() && !schedule_.Paused()) return;
   if (schedule_.On()) ToggleAutoFade();
-  const uint64_t now = LocalTimeStamp::Now();
+  const uint64_t now = LocalNow();
   const Pause pause = PauseFrom(LocalToUtc(now), length, LocalToUtc(NextMidnight(now)));
   if (!schedule_.Paused() && (!IsWindow(hwnd()) || !SetTimer(hwnd(), pauseTimerId_, kPauseCheckMs, nullptr))) {
     return;
@@ -30,7 +30,7 @@ void MainWindow::PauseAutoFade(PauseLength length) {
 // A pause kept in the settings file that is not over yet goes on.
 void MainWindow::ResumePause() {
   FaderSettings& settings = FaderSettings::Instance();
-  const uint64_t now = LocalToUtc(LocalTimeStamp::Now());
+  const uint64_t now = LocalToUtc(LocalNow());
   if (settings.pausedUntil <= now || !schedule_.On() || !SetTimer(hwnd(), pauseTimerId_, kPauseCheckMs, nullptr)) {
     settings.pausedUntil = 0;
     return;
@@ -42,7 +42,7 @@ void MainWindow::ResumePause() {
 
 void MainWindow::UpdateTip() {
   const FaderSettings& settings = FaderSettings::Instance();
-  const uint64_t now = LocalTimeStamp::Now();
+  const uint64_t now = LocalNow();
   std::wstring tip = L"Dusklamp";
   if (schedule_.Paused()) {
     tip = PausedTooltip(FormatClock(settings.clock, TimeOf(UtcToLocal(schedule_.PausedUntil()))));
@@ -57,7 +57,7 @@ void MainWindow::UpdateTip() {
 
 void MainWindow::OnPauseTick() {
   // Paused means switched off: every way of switching on ends the pause.
-  if (schedule_.PauseOver(LocalToUtc(LocalTimeStamp::Now()), ReadTickClock())) ToggleAutoFade();
+  if (schedule_.PauseOver(LocalToUtc(LocalNow()), ReadTickClock())) ToggleAutoFade();
 }
 
 void MainWindow::EndPause() {

@@ -47,7 +47,7 @@ void MainWindow::StartAutoFade() {
   EndPause();
   if (autoTimerWindow_ && IsWindow(autoTimerWindow_) &&
       SetTimer(autoTimerWindow_, autoTimerId_, kAutoFadeCheckMs, nullptr)) {
-    schedule_.SwitchOn(LocalTimeStamp::Now());
+    schedule_.SwitchOn(LocalNow());
   }
   UpdateTip();
 }
@@ -65,7 +65,7 @@ void MainWindow::BeginFadeIn() {
 
 void MainWindow::OnAutoFadeTick() {
   const FaderSettings& settings = FaderSettings::Instance();
-  const uint64_t now = LocalTimeStamp::Now();
+  const uint64_t now = LocalNow();
   UpdateTip();  // the working hours may have ended or begun
   if (!schedule_.FadeDue(now, settings.autoFadeInterval, settings.workingHours) || IsWindowVisible(hwnd())) {
     return;
@@ -98,7 +98,7 @@ void MainWindow::OnFadeTick() {
 
 // Nobody sees a fade on a locked screen or one switched off: none comes, and one that shows goes.
 void MainWindow::OnScreenEvent(ScreenEvent event) {
-  const uint64_t now = LocalTimeStamp::Now();
+  const uint64_t now = LocalNow();
   switch (event) {
     case ScreenEvent::Locked: schedule_.SetLocked(true, now); break;
     case ScreenEvent::Unlocked: schedule_.SetLocked(false, now); break;

@@ -1,7 +1,5 @@
 #include "ui/fader/LocalTime.h"
 
-#include "ui/fader/AutoFadeSchedule.h"
-
 namespace {
 LocalClockFunction localClock = GetLocalTime;
 TickClockFunction tickClock = GetTickCount64;
@@ -57,13 +55,7 @@ LocalTime::LocalTime(bool now) : time_() {
   if (now) ReadLocalClock(&time_);
 }
 
-void LocalTimeStamp::Set(bool now) { ticks_ = now ? Now() : 0; }
-
-int LocalTimeStamp::ElapsedSeconds() const { return ElapsedWholeSeconds(ticks_, Now()); }
-
-bool LocalTimeStamp::InThisMinute() const { return SameLocalMinute(ticks_, Now()); }
-
-uint64_t LocalTimeStamp::Now() {
+uint64_t LocalNow() {
   SYSTEMTIME time;
   ReadLocalClock(&time);
   return TicksOf(time);

@@ -36,18 +36,6 @@ class LocalTime {
   SYSTEMTIME time_;
 };
 
-// A local-time stamp with whole-second differences.
-class LocalTimeStamp {
- public:
-  explicit LocalTimeStamp(bool now = false) { Set(now); }
-  // Takes the local time now, or zero.
-  void Set(bool now);
-  int ElapsedSeconds() const;
-  // Whether the stamp was taken in the current minute of the local clock.
-  bool InThisMinute() const;
-  // The local time now, as 100 ns ticks.
-  static uint64_t Now();
-
- private:
-  uint64_t ticks_ = 0;
-};
+// The local clock now as 100 ns ticks, which count whole days from a local midnight: what the
+// schedule counts in.
+uint64_t LocalNow();

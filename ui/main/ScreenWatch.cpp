@@ -2,6 +2,8 @@
 
 #include <wtsapi32.h>
 
+#include <cstring>
+
 #include "app/SystemLibraries.h"
 
 namespace {
@@ -26,7 +28,7 @@ ScreenEvent ScreenEventOf(UINT message, WPARAM wParam, LPARAM lParam) {
     const auto* setting = reinterpret_cast<const POWERBROADCAST_SETTING*>(lParam);
     if (IsEqualGUID(setting->PowerSetting, kConsoleDisplayState) && setting->DataLength >= sizeof(DWORD)) {
       DWORD state = 0;
-      memcpy(&state, setting->Data, sizeof(state));
+      std::memcpy(&state, setting->Data, sizeof(state));
       return state == 0 ? ScreenEvent::DisplayOff : ScreenEvent::DisplayOn;  // dimmed is still seen
     }
   }
