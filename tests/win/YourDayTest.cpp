@@ -148,6 +148,16 @@ TEST_F(YourDayTest, TheTrayIconAnswersTheKeyboardAndBothFormsOfTheMouse) {
   SendMessageW(hwnd, callback, MenuTray, WM_LBUTTONDOWN);  // the earlier form
   PumpMessages();
   EXPECT_TRUE(Visible());
+  // One press of Enter comes as two NIN_KEYSELECT: it toggles once.
+  clock.Advance(1000);
+  SendMessageW(hwnd, callback, MAKEWPARAM(20, 790), MAKELPARAM(NIN_KEYSELECT, MenuTray));
+  SendMessageW(hwnd, callback, MAKEWPARAM(20, 790), MAKELPARAM(NIN_KEYSELECT, MenuTray));
+  PumpMessages();
+  EXPECT_FALSE(Visible()) << "one key press toggled twice";
+  clock.Advance(1000);
+  SendMessageW(hwnd, callback, MAKEWPARAM(20, 790), MAKELPARAM(NIN_KEYSELECT, MenuTray));
+  PumpMessages();
+  EXPECT_TRUE(Visible());
 
   // The menu opens once: at WM_CONTEXTMENU in version 4 (which follows its right button's
   // release), at the release in the earlier form.

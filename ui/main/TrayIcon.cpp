@@ -6,6 +6,7 @@
 #include "ui/Dpi.h"
 #include "ui/Handles.h"
 #include "ui/WinRect.h"
+#include "ui/fader/LocalTime.h"
 #include "ui/main/Foreground.h"
 #include "ui/main/TimerIds.h"
 
@@ -106,9 +107,18 @@ bool TrayIcon::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
   }
   switch (LOWORD(lParam)) {
     case WM_LBUTTONDOWN:
-    case NIN_KEYSELECT:
       if (defaultCommand_ != 0) PostMessageW(record_.hWnd, WM_COMMAND, defaultCommand_, 0);
       break;
+    case NIN_KEYSELECT: {
+      // The shell sends it twice for one press of Enter: a second within the double-click time
+      // is that same press.
+      const ULONGLONG now = ReadTickClock();
+      if (defaultCommand_ != 0 && now - lastKeySelectMs_ >= GetDoubleClickTime()) {
+        PostMessageW(record_.hWnd, WM_COMMAND, defaultCommand_, 0);
+      }
+      lastKeySelectMs_ = now;
+      break;
+    }
     case WM_RBUTTONUP:
       if (!version4) ShowMenu(at);
       break;

@@ -51,6 +51,7 @@ class TrayIcon {
   UINT callbackMessage_;
   bool added_ = false;
   UINT defaultCommand_ = 0;
+  ULONGLONG lastKeySelectMs_ = 0;  // on the tick clock
   UINT ownTimerId_;  // taken so the main window's timers keep their ids; never armed
   UINT taskbarCreatedMessage_;
   UINT currentIconId_ = 0;
