@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/CrashGuard.h"
+#include "tests/win/WinTestSupport.h"
 
 namespace {
 
@@ -66,42 +67,16 @@ TEST(CrashGuard, ANormalRunReturnsItsOwnResult) {
   EXPECT_EQ(0, RunGuarded([] { return 0; }));
 }
 
-namespace {
-
-// The exit code of this program started again with `mode`; STILL_ACTIVE if it did not end.
-DWORD ExitCodeOfRunIn(const wchar_t* mode) {
-  wchar_t self[MAX_PATH];
-  GetModuleFileNameW(nullptr, self, MAX_PATH);
-  std::wstring commandLine = L"\"" + std::wstring(self) + L"\" " + mode;
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION process{};
-  // Seen once under Wine: a start failing right after the crash of the one before. Not what is
-  // tested here, so it is said and tried again.
-  for (int attempt = 0; !CreateProcessW(self, commandLine.data(), nullptr, nullptr, FALSE, 0,
-                                        nullptr, nullptr, &startup, &process); ++attempt) {
-    std::fprintf(stderr, "could not start %ls: error %lu\n", mode, GetLastError());
-    if (attempt == 2) return DWORD(-1);
-    Sleep(500);
-  }
-  DWORD code = STILL_ACTIVE;
-  if (WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0) GetExitCodeProcess(process.hProcess, &code);
-  CloseHandle(process.hProcess);
-  CloseHandle(process.hThread);
-  return code;
-}
-
-}  // namespace
 
 // The guard must let the process die of an access violation inside a window procedure.
 TEST(CrashGuard, AnAccessViolationInAWindowProcedureEndsTheProcess) {
-  EXPECT_EQ(DWORD(EXCEPTION_ACCESS_VIOLATION), ExitCodeOfRunIn(L"--crash-in-window-procedure"));
+  EXPECT_EQ(DWORD(EXCEPTION_ACCESS_VIOLATION), ExitCodeOfThisProgram(L"--crash-in-window-procedure"));
 }
 
 // An exception nothing caught ends the run quietly, as a failed run: not through abort() (3),
 // which can show the C runtime's message box.
 TEST(CrashGuard, AnUncaughtExceptionEndsTheRunQuietlyAsAFailedRun) {
-  EXPECT_EQ(0u, ExitCodeOfRunIn(L"--throw-in-window-procedure"));
+  EXPECT_EQ(0u, ExitCodeOfThisProgram(L"--throw-in-window-procedure"));
 }
 
 int CrashInWindowProcedure(bool throwing) {

@@ -30,24 +30,6 @@ bool LoadsFromTheCurrentFolder() {
   return loaded != nullptr;
 }
 
-DWORD RunThisProgram(const std::wstring& arguments) {
-  wchar_t self[MAX_PATH];
-  GetModuleFileNameW(nullptr, self, MAX_PATH);
-  std::wstring command = L"\"" + std::wstring(self) + L"\" " + arguments;
-  STARTUPINFOW startup{};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION process{};
-  if (!CreateProcessW(self, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process)) {
-    return DWORD(-1);
-  }
-  WaitForSingleObject(process.hProcess, 60000);
-  DWORD code = DWORD(-1);
-  GetExitCodeProcess(process.hProcess, &code);
-  CloseHandle(process.hThread);
-  CloseHandle(process.hProcess);
-  return code;
-}
-
 }  // namespace
 
 // Run only by the next test, in a process of its own.
@@ -66,6 +48,6 @@ TEST(SystemLibraries, DISABLED_InAProcessOfItsOwn) {
 
 TEST(SystemLibraries, AfterTheRestrictionADllBesideTheProgramIsNoLongerFoundByName) {
   ASSERT_TRUE(LoadsFromTheCurrentFolder()) << "the usual search takes the current folder";
-  EXPECT_EQ(0u, RunThisProgram(L"--gtest_also_run_disabled_tests --gtest_filter=SystemLibraries.DISABLED_*"));
+  EXPECT_EQ(0u, ExitCodeOfThisProgram(L"--gtest_also_run_disabled_tests --gtest_filter=SystemLibraries.DISABLED_*"));
   EXPECT_TRUE(LoadsFromTheCurrentFolder()) << "this process's search was changed";
 }

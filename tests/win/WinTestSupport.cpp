@@ -1,5 +1,6 @@
 #include "tests/win/WinTestSupport.h"
 
+#include <cstdio>
 #include <string>
 
 #include "ui/fader/LocalTime.h"
@@ -187,4 +188,26 @@ COLORREF ClientPixel(HWND window, int x, int y) {
   ClientCanvas canvas(window);
   canvas.PrintClient();
   return GetPixel(canvas.dc, x, y);
+}
+
+DWORD ExitCodeOfThisProgram(const std::wstring& arguments) {
+  wchar_t self[MAX_PATH];
+  GetModuleFileNameW(nullptr, self, MAX_PATH);
+  std::wstring commandLine = L"\"" + std::wstring(self) + L"\" " + arguments;
+  STARTUPINFOW startup{};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION process{};
+  // Seen once under Wine: a start failing right after the crash of the one before. Not what is
+  // tested here, so it is said and tried again.
+  for (int attempt = 0; !CreateProcessW(self, commandLine.data(), nullptr, nullptr, FALSE, 0,
+                                        nullptr, nullptr, &startup, &process); ++attempt) {
+    std::fprintf(stderr, "could not start %ls: error %lu\n", arguments.c_str(), GetLastError());
+    if (attempt == 2) return DWORD(-1);
+    Sleep(500);
+  }
+  DWORD code = STILL_ACTIVE;
+  if (WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0) GetExitCodeProcess(process.hProcess, &code);
+  CloseHandle(process.hProcess);
+  CloseHandle(process.hThread);
+  return code;
 }

@@ -10,6 +10,10 @@
 std::wstring ExeFolder();
 std::wstring PortableSettingsFile();
 
+// The exit code of this test program started again with `arguments`; STILL_ACTIVE if it did not
+// end within half a minute.
+DWORD ExitCodeOfThisProgram(const std::wstring& arguments);
+
 // Dispatches this thread's pending messages.
 void PumpMessages();
 // Pumps messages until the condition holds; false after the timeout.
