@@ -32,6 +32,12 @@ start_app() { wine "$1" >>"$log" 2>&1 </dev/null & app=$!; run_wine "$send_exit"
 # Starts a copy, ends it as its menu's Exit does, and gives its exit code.
 run_and_exit() { start_app "$1"; run_wine "$send_exit"; wait "$app"; }
 wait_gone() { for _ in $(seq 100); do [ -e "$1" ] || return 0; sleep 0.2; done; }
+# The uninstaller runs on as its copy in the temporary folder (Au_.exe) after the program folder
+# is gone: the shortcut and the registry come after it.
+wait_uninstalled() {
+  wait_gone "$programs"
+  for _ in $(seq 100); do pgrep -f 'Au_\.exe' >/dev/null || return 0; sleep 0.2; done
+}
 page() { wine "$wizard" "$@" </dev/null 2>>"$log"; }
 unticked() { ! page checked "$1"; }
 # A picture of the wizard once it has finished drawing: two screenshots alike in a row.
@@ -80,7 +86,7 @@ check "the upgrade keeps starting at sign-in" reg_has "$run_key" Dusklamp "Duskl
 check "the uninstaller is the same bytes again" cmp "$programs/Uninstall.exe" "$BUILD/first-uninstaller.exe"
 
 run_wine "$programs/Uninstall.exe" /S
-wait_gone "$programs"
+wait_uninstalled
 check "uninstall removes the program folder" test ! -e "$programs"
 check "uninstall removes the shortcut" test ! -e "$shortcut"
 check "uninstall removes the Run value" reg_lacks "$run_key" Dusklamp
@@ -117,7 +123,7 @@ page click "Uninstall"
 check "the uninstaller finishes" page wait "Close"
 photograph 5-uninstalled
 page click "Close"
-wait_gone "$programs"
+wait_uninstalled
 check "uninstall removes the program folder" test ! -e "$programs"
 check "ticked, it removes the settings and their folders" test ! -e "$(dirname "$roaming")"
 
