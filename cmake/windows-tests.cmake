@@ -12,7 +12,8 @@ target_link_libraries(core_tests PRIVATE dusklamp_core GTest::gtest_main)
 
 file(GLOB WIN_TESTS ${PROJECT_SOURCE_DIR}/tests/win/*.cpp)
 add_executable(win_tests ${WIN_TESTS} ${RESOURCES})
-target_include_directories(win_tests PRIVATE ${PROJECT_SOURCE_DIR}/res)
+target_include_directories(win_tests PRIVATE ${PROJECT_SOURCE_DIR}/res ${SOUNDS_DIR})
+add_dependencies(win_tests chime)
 target_link_libraries(win_tests PRIVATE dusklamp_shell GTest::gtest)
 target_compile_definitions(win_tests PRIVATE CORPUS_DIR="${PROJECT_SOURCE_DIR}/tests/fuzz/corpus")
 
@@ -27,7 +28,8 @@ add_library(planted SHARED tests/e2e/PlantedLibrary.c)
 add_library(planted_version SHARED tests/e2e/PlantedLibrary.c tests/e2e/PlantedVersion.def)
 target_compile_definitions(planted_version PRIVATE PLANTED_VERSION)
 set_target_properties(planted planted_version PROPERTIES PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${TEST_OUTPUT})
-target_compile_definitions(e2e_tests PRIVATE E2E_DIR="${PROJECT_SOURCE_DIR}/tests/e2e")
+target_compile_definitions(e2e_tests PRIVATE E2E_DIR="${PROJECT_SOURCE_DIR}/tests/e2e"
+  CHIME_WAV="${SOUNDS_DIR}/chime.wav")
 
 set_target_properties(core_tests win_tests e2e_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TEST_OUTPUT})
 target_include_directories(e2e_tests PRIVATE ${PROJECT_SOURCE_DIR})

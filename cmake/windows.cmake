@@ -59,6 +59,7 @@ set(SHELL_SOURCES
   ui/fader/ClockFormat.cpp
   ui/fader/Audience.cpp
   ui/fader/FadeEngine.cpp
+  ui/fader/FadeSound.cpp
   ui/fader/FaderPaint.cpp
   ui/fader/FullScreen.cpp
   ui/fader/LocalTime.cpp
@@ -79,19 +80,29 @@ add_library(dusklamp_shell STATIC ${SHELL_SOURCES})
 target_link_libraries(dusklamp_shell PUBLIC dusklamp_core
   comctl32 comdlg32 shell32 shlwapi ole32 advapi32 gdi32 user32)
 
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+# The chime is made from its recipe and must pass its check before it goes into the resources.
+# One target makes it for both programs that carry it; an unchanged chime keeps its date.
+set(SOUNDS_DIR ${CMAKE_BINARY_DIR}/sounds)
+add_custom_target(chime VERBATIM BYPRODUCTS ${SOUNDS_DIR}/chime.wav
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${SOUNDS_DIR}
+  COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/res/sounds/make-chime.py ${SOUNDS_DIR}/chime.new.wav
+  COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/res/sounds/check-chime.py ${SOUNDS_DIR}/chime.new.wav
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different ${SOUNDS_DIR}/chime.new.wav ${SOUNDS_DIR}/chime.wav)
+
 set(RESOURCES ${PROJECT_SOURCE_DIR}/res/Dusklamp.rc)
 set_source_files_properties(${RESOURCES} PROPERTIES OBJECT_DEPENDS
-  "${PROJECT_SOURCE_DIR}/res/dialogs.rc;${PROJECT_SOURCE_DIR}/res/Dusklamp.manifest;${PROJECT_SOURCE_DIR}/res/resource.h;${PROJECT_SOURCE_DIR}/res/version.h")
+  "${PROJECT_SOURCE_DIR}/res/dialogs.rc;${PROJECT_SOURCE_DIR}/res/Dusklamp.manifest;${PROJECT_SOURCE_DIR}/res/resource.h;${PROJECT_SOURCE_DIR}/res/version.h;${SOUNDS_DIR}/chime.wav")
 
 add_executable(Dusklamp WIN32 app/main.cpp app/FirstStep.cpp app/StackGuard.cpp app/LoadConfig.c ${RESOURCES})
-target_include_directories(Dusklamp PRIVATE ${PROJECT_SOURCE_DIR}/res)
+target_include_directories(Dusklamp PRIVATE ${PROJECT_SOURCE_DIR}/res ${SOUNDS_DIR})
+add_dependencies(Dusklamp chime)
 target_link_libraries(Dusklamp PRIVATE dusklamp_shell)
 target_link_options(Dusklamp PRIVATE -municode -mwindows -s)
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)
   # The load configuration (app/LoadConfig.c), which this linker does not point the header at.
   target_link_options(Dusklamp PRIVATE -Wl,--require-defined=_load_config_used
     -Wl,-Map=${CMAKE_BINARY_DIR}/Dusklamp.map)
-  find_package(Python3 REQUIRED COMPONENTS Interpreter)
   add_custom_command(TARGET Dusklamp POST_BUILD VERBATIM
     COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/cmake/set-load-config.py
       $<TARGET_FILE:Dusklamp> ${CMAKE_BINARY_DIR}/Dusklamp.map)

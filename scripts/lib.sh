@@ -11,7 +11,7 @@ PACKAGES=(cmake make g++ clang python3 dpkg-dev patch
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   wine wine64 xvfb x11-utils x11-apps imagemagick fonts-liberation fonts-wine xdotool xcompmgr
   xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
-  libtinyxml-dev libboost1.81-dev googletest nsis zip unzip python3-yaml python3-pefile)
+  libtinyxml-dev libboost1.81-dev googletest nsis zip unzip python3-yaml python3-pefile sox)
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
 

@@ -20,6 +20,8 @@ constexpr Bounds kTextSizeBounds{10, 900};
 enum class FaderMonitors { Primary, All, Pointer };  // Pointer: the monitor with the mouse pointer
 // How the time reads: always "14:30", or in the user's own short time format ("2:30 PM").
 enum class ClockStyle { TwentyFourHour, Windows };
+// What is heard at each automatic fade.
+enum class FaderSound { None, Chime, Speak };  // Speak: the time as the Fader shows it
 
 // When automatic fades may come: every day all day, or on the chosen days between two times.
 struct WorkingHours {
@@ -56,6 +58,8 @@ struct FaderOptions {
   ClockStyle clock = ClockStyle::TwentyFourHour;
   WorkingHours workingHours;
   HotKey showKey;  // shows or hides the Fader
+  FaderSound sound = FaderSound::None;
+  bool showFader = true;  // off, an automatic fade is only heard
 };
 
 // What the last load found in place of Settings.xml.

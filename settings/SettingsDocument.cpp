@@ -39,6 +39,8 @@ const FaderMonitors kMonitorValues[] = {FaderMonitors::Primary, FaderMonitors::A
 const wchar_t* const kMonitorWords[] = {L"primary", L"all", L"pointer"};
 const ClockStyle kClockValues[] = {ClockStyle::TwentyFourHour, ClockStyle::Windows};
 const wchar_t* const kClockWords[] = {L"24_hour", L"windows"};
+const FaderSound kSoundValues[] = {FaderSound::None, FaderSound::Chime, FaderSound::Speak};
+const wchar_t* const kSoundWords[] = {L"none", L"chime", L"speak"};
 
 template <typename Value, size_t N>
 const wchar_t* WordFor(Value value, const Value (&values)[N], const wchar_t* const (&words)[N]) {
@@ -83,6 +85,10 @@ void ReadFader(const XmlElement& element, FaderSettings& settings) {
   ReadText(element, L"work_from", ParseTimeOfDay, settings.workingHours.from);
   ReadText(element, L"work_to", ParseTimeOfDay, settings.workingHours.to);
   ReadText(element, L"show_key", ParseHotKey, settings.showKey);
+  ReadWord(element, L"sound", kSoundValues, kSoundWords, settings.sound);
+  ReadBool(element, L"show_fader", settings.showFader);
+  // Neither seen nor heard, a fade would do nothing at all: a file edited so is shown.
+  if (settings.sound == FaderSound::None) settings.showFader = true;
 }
 
 // Reads every element of the group with the wanted name, in document order.
@@ -119,6 +125,8 @@ void WriteSettingsDocument(const FaderSettings& settings, XmlDocument& document)
   fader.Set(L"work_from", FormatTimeOfDay(settings.workingHours.from));
   fader.Set(L"work_to", FormatTimeOfDay(settings.workingHours.to));
   fader.Set(L"show_key", FormatHotKey(settings.showKey));
+  fader.Set(L"sound", WordFor(settings.sound, kSoundValues, kSoundWords));
+  fader.Set(L"show_fader", settings.showFader ? 1 : 0);
 }
 
 bool ReadSettingsDocument(const XmlDocument& document, FaderSettings& settings) {

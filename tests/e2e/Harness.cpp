@@ -372,3 +372,18 @@ HWND FindProcessWindow(DWORD processId, const wchar_t* className, const wchar_t*
   EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
+
+// ALSA reads the Unix environment its process started with, which a Windows parent cannot set.
+Hearing::Hearing() : folder_(FreshFolder(L"hearing")) {
+  std::string capture;
+  for (wchar_t c : UnixPath(folder_ + L"\\captured.raw")) capture += char(c);
+  WriteFileBytes(folder_ + L"\\alsa.conf", "</usr/share/alsa/alsa.conf>\npcm.!default { type file slave.pcm \"null\" file \"" +
+                                              capture + "\" format \"raw\" truncate false }\n");
+}
+
+std::wstring Hearing::Variables() const { return L"ALSA_CONFIG_PATH='" + UnixPath(folder_ + L"\\alsa.conf") + L"'"; }
+
+std::string Hearing::Heard() const {
+  const std::wstring capture = folder_ + L"\\captured.raw";
+  return FileExists(capture) ? ReadFileBytes(capture) : std::string();
+}

@@ -107,5 +107,18 @@ GdiObjects LiveGdiObjects(const std::wstring& traceFile);
 // process gives 0 under Wine).
 DWORD SystemHandleCount(DWORD processId);
 
+// What a copy started under Wine with `Variables()` plays, captured: ALSA's default device is
+// the file plugin there, which appends every sample played to a file.
+class Hearing {
+ public:
+  Hearing();
+  std::wstring Variables() const;
+  // The raw samples played so far.
+  std::string Heard() const;
+
+ private:
+  std::wstring folder_;
+};
+
 // Finds a top-level window of the given process by its caption.
 HWND FindProcessWindow(DWORD processId, const wchar_t* className, const wchar_t* caption);

@@ -2,6 +2,7 @@
 #include "settings/FaderSettings.h"
 #include "ui/fader/Audience.h"
 #include "ui/fader/FadeCurve.h"
+#include "ui/fader/FadeSound.h"
 #include "ui/fader/Opacity.h"
 #include "ui/fader/ShowBlock.h"
 #include "ui/main/Commands.h"
@@ -13,15 +14,10 @@ constexpr UINT kAutoFadeCheckMs = 5000;
 
 void MainWindow::ToggleFader() {
   const bool shown = IsWindowVisible(hwnd()) != FALSE;
-  if (!shown && ShowBlocked(FaderSettings::Instance().autoBlock, IsFullScreenAppRunning(),
-                            QueryShellState())) {
-    return;
-  }
   std::vector<Rect> areas;
   if (!shown) {
-    GetCursorPos(&pointerAtShow_);
-    areas = AreasToCover();
-    if (areas.empty()) return;  // every monitor is covered by another program
+    areas = AreasForShow();
+    if (areas.empty()) return;
   }
   SetTrayIcon(!shown ? IconMain : schedule_.On() ? IconAutoFadeOn : IconAutoFadeOff);
   if (shown) {
@@ -33,6 +29,12 @@ void MainWindow::ToggleFader() {
   } else {
     ShowOverlay(areas);
   }
+}
+
+std::vector<Rect> MainWindow::AreasForShow() {
+  if (ShowBlocked(FaderSettings::Instance().autoBlock, IsFullScreenAppRunning(), QueryShellState())) return {};
+  GetCursorPos(&pointerAtShow_);
+  return AreasToCover();  // none when every monitor is covered by another program
 }
 
 void MainWindow::ShowFader() {
@@ -70,8 +72,14 @@ void MainWindow::OnAutoFadeTick() {
   if (!schedule_.FadeDue(now, settings.autoFadeInterval, settings.workingHours) || IsWindowVisible(hwnd())) {
     return;
   }
-  ToggleFader();
-  if (IsWindowVisible(hwnd())) schedule_.Faded(now);  // not when blocked: the next check tries again
+  if (settings.showFader) {
+    ToggleFader();
+    if (!IsWindowVisible(hwnd())) return;  // blocked: the next check tries again
+  } else if (AreasForShow().empty()) {
+    return;  // heard only where it would have been seen
+  }
+  schedule_.Faded(now);
+  PlayFadeSound(settings);
 }
 
 void MainWindow::OnFadeTick() {

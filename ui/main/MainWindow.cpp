@@ -6,6 +6,7 @@
 #include "app/Module.h"
 #include "settings/FaderSettings.h"
 #include "ui/Handles.h"
+#include "ui/fader/FadeSound.h"
 #include "ui/main/Commands.h"
 #include "ui/main/HotKeys.h"
 #include "ui/main/TimerIds.h"
@@ -129,6 +130,7 @@ void MainWindow::OnDestroy() {
   otherOverlays_.Clear();
   TakeShowKey(hwnd(), HotKey());
   screenWatch_.Stop();
+  StopFadeSound();
   if (trayIcon_.IsAdded()) trayIcon_.Remove();
   PostQuitMessage(1);
 }

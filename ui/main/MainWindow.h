@@ -78,6 +78,8 @@ class MainWindow : public Window, public TrayMenuOwner {
   void ExitProgram();
 
   std::vector<Rect> AreasToCover() const;
+  // Where a show would cover: none when a full-screen program or a presentation refuses it.
+  std::vector<Rect> AreasForShow();
   void ShowOverlay(const std::vector<Rect>& areas);
   void HideOverlay();
   void PlaceOnWorkArea(const Rect& work);

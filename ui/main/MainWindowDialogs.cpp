@@ -1,6 +1,7 @@
 // Opening the Options and About dialogs from the main window, and applying the outcome.
 #include "settings/FaderSettings.h"
 #include "ui/about/AboutDialog.h"
+#include "ui/fader/FadeSound.h"
 #include "ui/main/DialogSlots.h"
 #include "ui/main/Foreground.h"
 #include "ui/main/HotKeys.h"
@@ -20,6 +21,8 @@ void MainWindow::ShowOptionsDialog() {
     TakeShowKey(hwnd(), settings.showKey);  // the key it had, if it still can
     return false;
   };
+  dialog.trySound = PlayFadeSound;
+  dialog.voiceSpeaks = VoiceSpeaks;
   const int oldInterval = settings.autoFadeInterval;
   if (RunOwnedDialog(dialog) != IDOK) return;
   static_cast<FaderOptions&>(settings) = dialog.options;

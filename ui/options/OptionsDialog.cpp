@@ -15,6 +15,7 @@ namespace {
 const wchar_t* const kShowOnChoices[] = {L"Primary monitor", L"All monitors",
                                          L"The monitor with the mouse pointer"};
 const wchar_t* const kClockChoices[] = {L"24-hour (14:30)", L"As Windows shows the time"};
+const wchar_t* const kSoundChoices[] = {L"None", L"Chime", L"Speak the time"};
 
 template <size_t N>
 void FillList(HWND dialog, int id, const wchar_t* const (&choices)[N]) {
@@ -77,6 +78,12 @@ INT_PTR OptionsDialog::OnMessage(UINT message, WPARAM wParam, LPARAM) {
         case IDC_WORKING_HOURS:
           EnableWorkingHours();
           return TRUE;
+        case IDC_SOUND:
+          if (HIWORD(wParam) == CBN_SELCHANGE) ShowSoundChoice();
+          return TRUE;
+        case IDC_TRY_SOUND:
+          OnTrySound();
+          return TRUE;
         case IDOK:
         case IDCANCEL:
           OnCloseCommand(LOWORD(wParam));
@@ -119,6 +126,7 @@ void OptionsDialog::OnInitDialog() {
   }
   FillList(hwnd(), IDC_SHOW_ON, kShowOnChoices);
   FillList(hwnd(), IDC_CLOCK, kClockChoices);
+  FillList(hwnd(), IDC_SOUND, kSoundChoices);
   // The week as the user's calendar starts it (0 is Monday there), each day by its short name.
   DWORD firstDay = 0;
   GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_IFIRSTDAYOFWEEK | LOCALE_RETURN_NUMBER,
@@ -148,6 +156,22 @@ void OptionsDialog::EnableWorkingHours() {
   EnableWindow(GetDlgItem(hwnd(), IDC_WORK_TO), on);
 }
 
+// Try has nothing to play without a sound; the note says when the spoken time is the chime.
+void OptionsDialog::ShowSoundChoice() {
+  FaderSound sound = FaderSound::None;
+  ReadList(hwnd(), IDC_SOUND, kSoundChoices, sound);
+  EnableWindow(GetDlgItem(hwnd(), IDC_TRY_SOUND), sound != FaderSound::None);
+  if (sound == FaderSound::Speak && voiceSpeaks_ < 0) voiceSpeaks_ = !voiceSpeaks || voiceSpeaks();
+  ShowWindow(GetDlgItem(hwnd(), IDC_NO_VOICE), sound == FaderSound::Speak && voiceSpeaks_ == 0 ? SW_SHOWNA : SW_HIDE);
+}
+
+void OptionsDialog::OnTrySound() {
+  FaderOptions trial = options;
+  ReadList(hwnd(), IDC_SOUND, kSoundChoices, trial.sound);
+  ReadList(hwnd(), IDC_CLOCK, kClockChoices, trial.clock);
+  if (trySound) trySound(trial);
+}
+
 void OptionsDialog::ApplyToControls() {
   interval_.SetValue(kIntervalBounds.Clamp(options.autoFadeInterval));
   duration_.SetValue(kDurationBounds.Clamp(options.fadeDuration));
@@ -168,6 +192,9 @@ void OptionsDialog::ApplyToControls() {
   SetTimePicker(hwnd(), IDC_WORK_TO, hours.to);
   EnableWorkingHours();
   SendDlgItemMessageW(hwnd(), IDC_SHOW_KEY, HKM_SETHOTKEY, ToControl(options.showKey), 0);
+  SendDlgItemMessageW(hwnd(), IDC_SOUND, CB_SETCURSEL, WPARAM(options.sound), 0);
+  ShowSoundChoice();
+  CheckDlgButton(hwnd(), IDC_SHOW_FADER, options.showFader ? BST_CHECKED : BST_UNCHECKED);
 }
 
 void OptionsDialog::ReadFromControls() {
@@ -190,6 +217,17 @@ void OptionsDialog::ReadFromControls() {
   hours.from = ReadTimePicker(hwnd(), IDC_WORK_FROM, hours.from);
   hours.to = ReadTimePicker(hwnd(), IDC_WORK_TO, hours.to);
   options.showKey = FromControl(SendDlgItemMessageW(hwnd(), IDC_SHOW_KEY, HKM_GETHOTKEY, 0, 0));
+  ReadList(hwnd(), IDC_SOUND, kSoundChoices, options.sound);
+  options.showFader = IsDlgButtonChecked(hwnd(), IDC_SHOW_FADER) == BST_CHECKED;
+}
+
+// Neither seen nor heard, an automatic fade would do nothing at all.
+bool OptionsDialog::RefuseNothingAtAll() {
+  if (options.showFader || options.sound != FaderSound::None) return false;
+  MessageBoxW(hwnd(), L"With no sound chosen, the fader must show: otherwise automatic fades do nothing at all.",
+              L"Dusklamp", MB_OK | MB_ICONWARNING);
+  SetFocus(GetDlgItem(hwnd(), IDC_SHOW_FADER));
+  return true;
 }
 
 void OptionsDialog::OnResetToDefaults() {
@@ -201,6 +239,7 @@ void OptionsDialog::OnCloseCommand(UINT id) {
   if (id == IDOK) {
     for (NumericField* field : {&interval_, &duration_, &opacity_, &textSize_}) field->Validate();
     ReadFromControls();
+    if (RefuseNothingAtAll()) return;
     if (takeShowKey && !takeShowKey(options.showKey)) {
       const std::wstring message = HotKeyName(options.showKey) +
                                    L" is in use, by another program or by Windows. Choose another key to show the time.";

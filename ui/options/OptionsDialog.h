@@ -17,6 +17,10 @@ class OptionsDialog : public Dialog {
   // Asked at OK whether the key to show the time can be had: it takes the key, or answers false
   // when another program or Windows holds it, and the dialog stays open saying so.
   std::function<bool(const HotKey&)> takeShowKey;
+  // Plays the sound the options choose, now; and whether the user's voice speaks, asked once
+  // "Speak the time" is chosen (without a voice, the dialog says the chime plays instead).
+  std::function<void(const FaderOptions&)> trySound;
+  std::function<bool()> voiceSpeaks;
 
  protected:
   INT_PTR OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -28,6 +32,9 @@ class OptionsDialog : public Dialog {
   void OnResetToDefaults();
   void OnCloseCommand(UINT id);
   void EnableWorkingHours();
+  void ShowSoundChoice();
+  void OnTrySound();
+  bool RefuseNothingAtAll();
 
   HWND& slot_;
   ColorButton overlayColor_;
@@ -37,4 +44,5 @@ class OptionsDialog : public Dialog {
   NumericField opacity_;
   NumericField textSize_;
   unsigned dayAt_[7] = {};  // the day of the week (0 Sunday) of each day box, in the user's order
+  int voiceSpeaks_ = -1;    // not asked yet
 };
