@@ -29,7 +29,7 @@ add_library(planted_version SHARED tests/e2e/PlantedLibrary.c tests/e2e/PlantedV
 target_compile_definitions(planted_version PRIVATE PLANTED_VERSION)
 set_target_properties(planted planted_version PROPERTIES PREFIX "" RUNTIME_OUTPUT_DIRECTORY ${TEST_OUTPUT})
 target_compile_definitions(e2e_tests PRIVATE E2E_DIR="${PROJECT_SOURCE_DIR}/tests/e2e"
-  CHIME_WAV="${SOUNDS_DIR}/chime.wav")
+  CHIME_WAV=L"${SOUNDS_DIR}/chime.wav")
 
 set_target_properties(core_tests win_tests e2e_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TEST_OUTPUT})
 target_include_directories(e2e_tests PRIVATE ${PROJECT_SOURCE_DIR})

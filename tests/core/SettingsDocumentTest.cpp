@@ -55,7 +55,7 @@ TEST(SettingsDocument, DefaultsAreWrittenAsTheNineLines) {
       "    <Options>\n"
       "        <Fader auto_fade_interval=\"15\" fade_duration=\"20\" max_opacity=\"70\" "
       "overlay_color=\"#0000FF\" text_color=\"#FFFFFF\" text_size=\"250\" auto_block=\"1\" hide_from_capture=\"1\" show_on=\"primary\" clock=\"24_hour\" "
-      "working_hours=\"0\" work_days=\"mon,tue,wed,thu,fri\" work_from=\"09:00\" work_to=\"18:00\" show_key=\"\" />\n"
+      "working_hours=\"0\" work_days=\"mon,tue,wed,thu,fri\" work_from=\"09:00\" work_to=\"18:00\" show_key=\"\" sound=\"none\" show_fader=\"1\" />\n"
       "    </Options>\n"
       "</DusklampSettings>\n",
       Saved(FaderSettings()));
@@ -193,6 +193,29 @@ TEST(SettingsDocument, WorkingHoursTheKeyAndAPauseReadBackAndWhatDoesNotReadIsTh
   EXPECT_EQ(HotKey(), fresh.showKey);
   EXPECT_EQ(0u, fresh.pausedUntil);
   EXPECT_EQ(std::string::npos, Saved(fresh).find("Pause"));
+}
+
+// A file from before sounds reads as silent with the Fader shown; one that would neither show
+// nor sound a fade shows it.
+TEST(SettingsDocument, TheSoundIsAWordAndAFadeNeitherSeenNorHeardIsShown) {
+  FaderSettings written;
+  written.sound = FaderSound::Speak;
+  written.showFader = false;
+  FaderSettings read;
+  ASSERT_TRUE(Read(Saved(written), read));
+  EXPECT_EQ(FaderSound::Speak, read.sound);
+  EXPECT_FALSE(read.showFader);
+  for (const char* sound : {"chime", "speak"}) {
+    FaderSettings fresh;
+    ASSERT_TRUE(Read(FileWith("<Fader sound=\"" + std::string(sound) + "\" />"), fresh));
+    EXPECT_NE(FaderSound::None, fresh.sound) << sound;
+  }
+  for (const char* fader : {"<Fader />", "<Fader sound=\"Chime\" show_fader=\"0\" />", "<Fader show_fader=\"0\" />"}) {
+    FaderSettings fresh;
+    ASSERT_TRUE(Read(FileWith(fader), fresh));
+    EXPECT_EQ(FaderSound::None, fresh.sound) << fader;
+    EXPECT_TRUE(fresh.showFader) << fader;
+  }
 }
 
 TEST(SettingsDocument, PresentColoursAlwaysReplaceAbsentOnesNever) {

@@ -5,6 +5,7 @@
 #include <commctrl.h>
 
 #include "res/resource.h"
+#include "tests/e2e/ChimeSamples.h"
 #include "tests/e2e/Harness.h"
 #include "ui/about/AboutIds.h"
 #include "ui/options/OptionsIds.h"
@@ -135,4 +136,25 @@ TEST(Dialogs, OptionsRefuseAKeyAnotherProgramHolds) {
   UnregisterHotKey(nullptr, 7);
   EXPECT_EQ(1u, app.Exit());
   EXPECT_NE(std::string::npos, ReadFileBytes(app.SettingsPath()).find("show_key=\"\"")) << "the key was saved";
+}
+
+// Where no voice speaks, as in this Wine, the dialog says so, and Try plays the chime instead.
+TEST(Dialogs, WithoutAVoiceTheSpokenTimeIsTheChime) {
+  const std::string chime = ChimeSamples();
+  ASSERT_FALSE(chime.empty());
+  const Hearing hearing;
+  Dusklamp app;
+  ASSERT_TRUE(app.StartUnderWine(hearing.Variables(), app.Folder() + L"\\wine.txt"));
+  const HWND dialog = OpenDialog(app, CMD_OPTIONS, L"Dusklamp Options");
+  ASSERT_NE(nullptr, dialog);
+  EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, IDC_NO_VOICE)));
+  SendDlgItemMessageW(dialog, IDC_SOUND, CB_SETCURSEL, 2, 0);
+  SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_SOUND, CBN_SELCHANGE), LPARAM(GetDlgItem(dialog, IDC_SOUND)));
+  EXPECT_TRUE(IsWindowVisible(GetDlgItem(dialog, IDC_NO_VOICE)));
+  EXPECT_EQ(L"No voice is installed; the chime plays instead", Text(dialog, IDC_NO_VOICE));
+  PostMessageW(dialog, WM_COMMAND, IDC_TRY_SOUND, 0);
+  EXPECT_TRUE(WaitUntil([&] { return hearing.Heard() == chime; })) << hearing.Heard().size() << " bytes heard";
+  Close(dialog, IDCANCEL);
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
+  EXPECT_EQ(1u, app.Exit());
 }

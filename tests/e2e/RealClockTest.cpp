@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "res/resource.h"
+#include "tests/e2e/ChimeSamples.h"
 #include "tests/e2e/Harness.h"
 
 namespace {
@@ -31,13 +32,6 @@ void WaitPastNextMinutesChecks() {
     GetLocalTime(&now);
     return now.wMinute != start.wMinute && now.wSecond >= 25;
   }, 130000);
-}
-
-// The samples of the chime the build made, as a WAV file's data chunk holds them.
-std::string ChimeSamples() {
-  const std::string wav = ReadFileBytes(L"Z:" CHIME_WAV);
-  const size_t data = wav.find("data");
-  return data == std::string::npos ? std::string() : wav.substr(data + 8);
 }
 
 }  // namespace

@@ -1,5 +1,9 @@
 // Automatic fades on a clock the tests set, through the real check timer message.
+#include <string>
+#include <vector>
+
 #include "tests/win/MainWindowFixture.h"
+#include "ui/fader/FadeSound.h"
 
 class FadeScheduleTest : public MainWindowTest {
  protected:
@@ -94,4 +98,98 @@ TEST_F(FadeScheduleTest, NoAutomaticFadeWhileSwitchedOffAndTheTimerIsReallyArmed
     clock.Set(10, 45, 0);
     return Visible();
   }, 30000));  // the real 5-second timer delivers the check
+}
+
+namespace {
+
+int chimes = 0;
+std::vector<std::wstring> spoken;
+bool voiceSpeaks = true;
+
+void CountChime() { ++chimes; }
+bool Speak(const std::wstring& text) {
+  if (!text.empty()) spoken.push_back(text);
+  return voiceSpeaks;
+}
+
+}  // namespace
+
+// The sound of an automatic fade, heard through the chime's and the voice's seams.
+class FadeSoundTest : public FadeScheduleTest {
+ protected:
+  void SetUp() override {
+    FadeScheduleTest::SetUp();
+    chimes = 0;
+    spoken.clear();
+    voiceSpeaks = true;
+    previousChime_ = SetChimeFunction(CountChime);
+    previousSpeak_ = SetSpeakFunction(Speak);
+    FaderSettings::Instance().fadeDuration = 2;
+    FaderSettings::Instance().sound = FaderSound::Chime;
+    StartAt(9, 0, 0);
+  }
+  void TearDown() override {
+    SetChimeFunction(previousChime_);
+    SetSpeakFunction(previousSpeak_);
+    FadeScheduleTest::TearDown();
+  }
+  ChimeFunction previousChime_ = nullptr;
+  SpeakFunction previousSpeak_ = nullptr;
+};
+
+TEST_F(FadeSoundTest, OneChimeForEachAutomaticFadeAndNoneForAShowByHand) {
+  Send(CmdShowFader);
+  FinishFade();
+  EXPECT_EQ(0, chimes) << "a show by hand";
+  EXPECT_TRUE(TickAt(10, 30, 0));
+  EXPECT_EQ(1, chimes);
+  EXPECT_TRUE(TickAt(10, 30, 5));
+  FinishFade();
+  EXPECT_FALSE(TickAt(10, 30, 10));
+  EXPECT_EQ(1, chimes) << "one automatic fade";
+}
+
+TEST_F(FadeSoundTest, NoSoundWhereTheFaderWouldNotShow) {
+  const HWND game = ForegroundWindowAt({-4, -4, GetSystemMetrics(SM_CXSCREEN) + 4, GetSystemMetrics(SM_CYSCREEN) + 4});
+  EXPECT_FALSE(TickAt(10, 30, 0));
+  DestroyWindow(game);
+  EXPECT_EQ(0, chimes) << "blocked by a full-screen program";
+  SendMessageW(hwnd, WM_WTSSESSION_CHANGE, WTS_SESSION_LOCK, 0);
+  EXPECT_FALSE(TickAt(10, 45, 0));
+  SendMessageW(hwnd, WM_WTSSESSION_CHANGE, WTS_SESSION_UNLOCK, 0);
+  EXPECT_EQ(0, chimes) << "locked";
+  Send(CmdPause1Hour);
+  EXPECT_FALSE(TickAt(11, 0, 0));
+  EXPECT_EQ(0, chimes) << "paused";
+}
+
+// Off, the Fader is not seen but the fade is heard, under the same rules.
+TEST_F(FadeSoundTest, WithoutTheFaderAnAutomaticFadeIsOnlyHeard) {
+  FaderSettings::Instance().showFader = false;
+  EXPECT_FALSE(TickAt(10, 30, 0));
+  EXPECT_EQ(1, chimes);
+  EXPECT_FALSE(TickAt(10, 30, 5));
+  EXPECT_EQ(1, chimes) << "once a minute";
+  const HWND game = ForegroundWindowAt({-4, -4, GetSystemMetrics(SM_CXSCREEN) + 4, GetSystemMetrics(SM_CYSCREEN) + 4});
+  EXPECT_FALSE(TickAt(10, 45, 0));
+  DestroyWindow(game);
+  EXPECT_EQ(1, chimes) << "blocked by a full-screen program";
+  Send(CmdShowFader);
+  EXPECT_TRUE(Visible()) << "a show by hand still shows";
+}
+
+TEST_F(FadeSoundTest, TheSpokenTimeIsTheFadersTextAndAFailingVoiceGivesTheChime) {
+  FaderSettings::Instance().sound = FaderSound::Speak;
+  FaderSettings::Instance().clock = ClockStyle::Windows;
+  ASSERT_TRUE(TickAt(10, 30, 0));
+  UpdateWindow(hwnd);
+  ASSERT_EQ(1u, spoken.size());
+  EXPECT_EQ(TextOf(hwnd), spoken[0]);
+  EXPECT_NE(std::wstring::npos, spoken[0].find(L"10:30")) << spoken[0];
+  EXPECT_EQ(0, chimes);
+  FinishFade();
+  voiceSpeaks = false;
+  ASSERT_TRUE(TickAt(10, 45, 0));
+  EXPECT_EQ(2u, spoken.size());
+  EXPECT_EQ(1, chimes) << "the chime in place of a voice that failed";
 }

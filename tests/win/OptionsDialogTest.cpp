@@ -10,6 +10,7 @@
 
 #include "tests/win/MainWindowFixture.h"
 #include "ui/Dpi.h"
+#include "ui/fader/FadeSound.h"
 #include "ui/main/DialogSlots.h"
 #include "ui/options/OptionsIds.h"
 
@@ -251,7 +252,9 @@ TEST_F(OptionsDialogTest, TheDialogIsTidyInReadingOrderAndItsNewControlsHaveMnem
                             GetDlgItem(dialog, IDC_WORKING_HOURS), GetDlgItem(dialog, IDC_DAY_1 + 3),
                             GetWindow(GetDlgItem(dialog, IDC_SHOW_KEY), GW_HWNDPREV),
                             GetWindow(GetDlgItem(dialog, IDC_SHOW_ON), GW_HWNDPREV),
-                            GetWindow(GetDlgItem(dialog, IDC_CLOCK), GW_HWNDPREV)};
+                            GetWindow(GetDlgItem(dialog, IDC_CLOCK), GW_HWNDPREV),
+                            GetWindow(GetDlgItem(dialog, IDC_SOUND), GW_HWNDPREV), GetDlgItem(dialog, IDC_NO_VOICE),
+                            GetDlgItem(dialog, IDC_SHOW_FADER)};
     for (const HWND box : texts) {
       const bool check = GetDlgCtrlID(box) != -1;
       const HDC dc = GetDC(box);
@@ -328,4 +331,72 @@ TEST_F(OptionsDialogTest, WorkingHoursAreEditedInTheUsersWeekAndReadBack) {
     Press(dialog, IDOK);
   });
   EXPECT_EQ((WorkingHours{true, 0x01, 22 * 60, 6 * 60 + 30}), settings.workingHours);
+}
+
+namespace {
+
+int triedChimes = 0;
+void CountTriedChime() { ++triedChimes; }
+bool NoVoice(const std::wstring&) { return false; }
+
+}  // namespace
+
+// The sound is chosen and tried in the dialog; where no voice speaks, it says the chime plays;
+// a fade neither seen nor heard is refused, and Reset brings back the silent, shown default.
+TEST_F(OptionsDialogTest, TheSoundIsChosenTriedAndAFadeNeitherSeenNorHeardIsRefused) {
+  triedChimes = 0;
+  const ChimeFunction previousChime = SetChimeFunction(CountTriedChime);
+  const SpeakFunction previousSpeak = SetSpeakFunction(NoVoice);
+  std::wstring refusal;
+  bool stayedOpen = false;
+  int step = 0;
+  WhenModal([&] {
+    if (const HWND box = FindThreadDialog(L"Dusklamp")) {
+      refusal = TextOf(GetDlgItem(box, 0xFFFF));
+      PostMessageW(box, WM_COMMAND, IDOK, 0);
+      return false;
+    }
+    const HWND dialog = FindThreadDialog(L"Dusklamp Options");
+    if (!dialog) return false;
+    const auto choose = [&](FaderSound sound) {
+      SendDlgItemMessageW(dialog, IDC_SOUND, CB_SETCURSEL, WPARAM(sound), 0);
+      SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(IDC_SOUND, CBN_SELCHANGE), LPARAM(GetDlgItem(dialog, IDC_SOUND)));
+    };
+    if (step++ == 0) {
+      EXPECT_EQ(3, SendDlgItemMessageW(dialog, IDC_SOUND, CB_GETCOUNT, 0, 0));
+      EXPECT_EQ(0, SendDlgItemMessageW(dialog, IDC_SOUND, CB_GETCURSEL, 0, 0));
+      EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_TRY_SOUND))) << "nothing to try";
+      EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, IDC_NO_VOICE)));
+      EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(dialog, IDC_SHOW_FADER));
+      choose(FaderSound::Chime);
+      Press(dialog, IDC_TRY_SOUND);
+      EXPECT_EQ(1, triedChimes);
+      EXPECT_FALSE(IsWindowVisible(GetDlgItem(dialog, IDC_NO_VOICE)));
+      choose(FaderSound::Speak);
+      EXPECT_TRUE(IsWindowVisible(GetDlgItem(dialog, IDC_NO_VOICE)));
+      Press(dialog, IDC_TRY_SOUND);
+      EXPECT_EQ(2, triedChimes) << "the chime in place of the voice";
+      choose(FaderSound::None);
+      CheckDlgButton(dialog, IDC_SHOW_FADER, BST_UNCHECKED);
+      PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+      return false;
+    }
+    if (refusal.empty()) return false;
+    stayedOpen = true;
+    EXPECT_EQ(GetDlgItem(dialog, IDC_SHOW_FADER), GetFocus());
+    Press(dialog, IDC_RESET_DEFAULTS);
+    EXPECT_EQ(0, SendDlgItemMessageW(dialog, IDC_SOUND, CB_GETCURSEL, 0, 0));
+    EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(dialog, IDC_SHOW_FADER));
+    choose(FaderSound::Chime);
+    CheckDlgButton(dialog, IDC_SHOW_FADER, BST_UNCHECKED);
+    PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    return true;
+  });
+  Send(CmdOptions);
+  SetChimeFunction(previousChime);
+  SetSpeakFunction(previousSpeak);
+  EXPECT_TRUE(stayedOpen) << "a fade neither seen nor heard was taken";
+  EXPECT_NE(std::wstring::npos, refusal.find(L"sound")) << refusal;
+  EXPECT_EQ(FaderSound::Chime, FaderSettings::Instance().sound);
+  EXPECT_FALSE(FaderSettings::Instance().showFader);
 }
