@@ -137,45 +137,24 @@ class FadeSoundTest : public FadeScheduleTest {
   SpeakFunction previousSpeak_ = nullptr;
 };
 
-TEST_F(FadeSoundTest, OneChimeForEachAutomaticFadeAndNoneForAShowByHand) {
-  Send(CmdShowFader);
-  FinishFade();
-  EXPECT_EQ(0, chimes) << "a show by hand";
-  EXPECT_TRUE(TickAt(10, 30, 0));
-  EXPECT_EQ(1, chimes);
-  EXPECT_TRUE(TickAt(10, 30, 5));
-  FinishFade();
-  EXPECT_FALSE(TickAt(10, 30, 10));
-  EXPECT_EQ(1, chimes) << "one automatic fade";
-}
-
-TEST_F(FadeSoundTest, NoSoundWhereTheFaderWouldNotShow) {
-  const HWND game = ForegroundWindowAt({-4, -4, GetSystemMetrics(SM_CXSCREEN) + 4, GetSystemMetrics(SM_CYSCREEN) + 4});
+// Heard only where the Fader would show; without the Fader, heard and not seen, once a minute.
+TEST_F(FadeSoundTest, AFadeIsHeardOnlyWhereItWouldBeSeenAndWithoutTheFaderOnlyHeard) {
+  const auto fullScreen = [] { return ForegroundWindowAt({-4, -4, GetSystemMetrics(SM_CXSCREEN) + 4, GetSystemMetrics(SM_CYSCREEN) + 4}); };
+  HWND game = fullScreen();
   EXPECT_FALSE(TickAt(10, 30, 0));
   DestroyWindow(game);
   EXPECT_EQ(0, chimes) << "blocked by a full-screen program";
-  SendMessageW(hwnd, WM_WTSSESSION_CHANGE, WTS_SESSION_LOCK, 0);
-  EXPECT_FALSE(TickAt(10, 45, 0));
-  SendMessageW(hwnd, WM_WTSSESSION_CHANGE, WTS_SESSION_UNLOCK, 0);
-  EXPECT_EQ(0, chimes) << "locked";
-  Send(CmdPause1Hour);
-  EXPECT_FALSE(TickAt(11, 0, 0));
-  EXPECT_EQ(0, chimes) << "paused";
-}
-
-// Off, the Fader is not seen but the fade is heard, under the same rules.
-TEST_F(FadeSoundTest, WithoutTheFaderAnAutomaticFadeIsOnlyHeard) {
-  FaderSettings::Instance().showFader = false;
-  EXPECT_FALSE(TickAt(10, 30, 0));
+  EXPECT_TRUE(TickAt(10, 30, 5));
   EXPECT_EQ(1, chimes);
-  EXPECT_FALSE(TickAt(10, 30, 5));
-  EXPECT_EQ(1, chimes) << "once a minute";
-  const HWND game = ForegroundWindowAt({-4, -4, GetSystemMetrics(SM_CXSCREEN) + 4, GetSystemMetrics(SM_CYSCREEN) + 4});
+  FinishFade();
+  FaderSettings::Instance().showFader = false;
   EXPECT_FALSE(TickAt(10, 45, 0));
+  EXPECT_FALSE(TickAt(10, 45, 5));
+  EXPECT_EQ(2, chimes);
+  game = fullScreen();
+  EXPECT_FALSE(TickAt(11, 0, 0));
   DestroyWindow(game);
-  EXPECT_EQ(1, chimes) << "blocked by a full-screen program";
-  Send(CmdShowFader);
-  EXPECT_TRUE(Visible()) << "a show by hand still shows";
+  EXPECT_EQ(2, chimes) << "blocked by a full-screen program, without the Fader";
 }
 
 TEST_F(FadeSoundTest, TheSpokenTimeIsTheFadersTextAndAFailingVoiceGivesTheChime) {

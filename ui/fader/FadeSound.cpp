@@ -42,7 +42,7 @@ ISpVoice*& VoiceSlot() {
 
 ISpVoice* DefaultVoice() {
   ISpVoice*& voice = VoiceSlot();
-  if (!voice) CoCreateInstance(__uuidof(SpVoice), nullptr, CLSCTX_ALL, __uuidof(ISpVoice), reinterpret_cast<void**>(&voice));
+  if (!voice) CoCreateInstance(__uuidof(SpVoice), nullptr, CLSCTX_INPROC_SERVER, __uuidof(ISpVoice), reinterpret_cast<void**>(&voice));
   return voice;
 }
 
