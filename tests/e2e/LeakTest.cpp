@@ -58,8 +58,9 @@ void Everything(const Dusklamp& app, int rounds) {
 // Wine's caches in the process now and then take a step of a few objects, the same in a program
 // that has no leak.
 constexpr long kWineCacheStep = 6;
-// Wine keeps about 30 window DCs after this test; DCs taken and never given back go far beyond.
-constexpr long kMostWindowDcs = 64;
+// Wine keeps about 30 window DCs after this test, 66 once its prefix has met a sound device (the
+// same for a build without sound); DCs taken and never given back go far beyond.
+constexpr long kMostWindowDcs = 96;
 
 TEST(Leaks, GdiObjectCountReturnsToItsBaseline) {
   Dusklamp app;
