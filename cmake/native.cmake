@@ -41,4 +41,7 @@ if(DUSKLAMP_TESTS)
   add_executable(core_tests ${CORE_TESTS})
   target_link_libraries(core_tests PRIVATE dusklamp_core GTest::gtest_main)
   add_test(NAME core_tests COMMAND core_tests)
+  # The build's translation step, which needs no Windows.
+  find_package(Python3 REQUIRED COMPONENTS Interpreter)
+  add_test(NAME translations COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/tests/lang/make-languages-test.py)
 endif()

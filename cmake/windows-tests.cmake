@@ -12,10 +12,11 @@ target_link_libraries(core_tests PRIVATE dusklamp_core GTest::gtest_main)
 
 file(GLOB WIN_TESTS ${PROJECT_SOURCE_DIR}/tests/win/*.cpp)
 add_executable(win_tests ${WIN_TESTS} ${RESOURCES})
-target_include_directories(win_tests PRIVATE ${PROJECT_SOURCE_DIR}/res ${SOUNDS_DIR})
-add_dependencies(win_tests chime)
+target_include_directories(win_tests PRIVATE ${PROJECT_SOURCE_DIR}/res ${SOUNDS_DIR} ${LANGUAGES_DIR})
+add_dependencies(win_tests chime languages)
 target_link_libraries(win_tests PRIVATE dusklamp_shell GTest::gtest)
-target_compile_definitions(win_tests PRIVATE CORPUS_DIR="${PROJECT_SOURCE_DIR}/tests/fuzz/corpus")
+target_compile_definitions(win_tests PRIVATE CORPUS_DIR="${PROJECT_SOURCE_DIR}/tests/fuzz/corpus"
+  LANG_DIR=L"${PROJECT_SOURCE_DIR}/res/lang")
 
 file(GLOB E2E_TESTS ${PROJECT_SOURCE_DIR}/tests/e2e/*.cpp)
 add_executable(e2e_tests ${E2E_TESTS})

@@ -40,12 +40,15 @@ set(SHELL_SOURCES
   app/CrashGuard.cpp
   app/DataFolder.cpp
   app/Module.cpp
+  app/Resources.cpp
   app/SystemLibraries.cpp
   settings/SettingsFile.cpp
   ui/Window.cpp
   ui/Subclass.cpp
   ui/Dialog.cpp
+  ui/Accessible.cpp
   ui/Dpi.cpp
+  ui/HighContrast.cpp
   ui/main/DialogSlots.cpp
   ui/main/Foreground.cpp
   ui/main/HotKeys.cpp
@@ -78,7 +81,7 @@ set(SHELL_SOURCES
 )
 add_library(dusklamp_shell STATIC ${SHELL_SOURCES})
 target_link_libraries(dusklamp_shell PUBLIC dusklamp_core
-  comctl32 comdlg32 shell32 shlwapi ole32 advapi32 gdi32 user32)
+  comctl32 comdlg32 shell32 shlwapi ole32 oleaut32 advapi32 gdi32 user32)
 
 find_package(Python3 REQUIRED COMPONENTS Interpreter)
 # The chime is made from its recipe and must pass its check before it goes into the resources.
@@ -90,13 +93,24 @@ add_custom_target(chime VERBATIM BYPRODUCTS ${SOUNDS_DIR}/chime.wav
   COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/res/sounds/check-chime.py ${SOUNDS_DIR}/chime.new.wav
   COMMAND ${CMAKE_COMMAND} -E copy_if_different ${SOUNDS_DIR}/chime.new.wav ${SOUNDS_DIR}/chime.wav)
 
+# Every language's menu, dialogs and texts from its translation; a broken one fails the build.
+set(LANGUAGES_DIR ${CMAKE_BINARY_DIR}/lang)
+file(GLOB TRANSLATIONS ${PROJECT_SOURCE_DIR}/res/lang/*.po)
+set(LANGUAGE_SOURCES ${PROJECT_SOURCE_DIR}/res/menu.rc ${PROJECT_SOURCE_DIR}/res/dialogs.rc
+  ${PROJECT_SOURCE_DIR}/res/strings.rc ${PROJECT_SOURCE_DIR}/res/lang/Dusklamp.pot)
+add_custom_command(OUTPUT ${LANGUAGES_DIR}/languages.rc VERBATIM
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${LANGUAGES_DIR}
+  COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/res/lang/make-languages.py ${LANGUAGES_DIR}/languages.rc
+  DEPENDS ${PROJECT_SOURCE_DIR}/res/lang/make-languages.py ${TRANSLATIONS} ${LANGUAGE_SOURCES})
+add_custom_target(languages DEPENDS ${LANGUAGES_DIR}/languages.rc)
+
 set(RESOURCES ${PROJECT_SOURCE_DIR}/res/Dusklamp.rc)
 set_source_files_properties(${RESOURCES} PROPERTIES OBJECT_DEPENDS
-  "${PROJECT_SOURCE_DIR}/res/dialogs.rc;${PROJECT_SOURCE_DIR}/res/Dusklamp.manifest;${PROJECT_SOURCE_DIR}/res/resource.h;${PROJECT_SOURCE_DIR}/res/version.h;${SOUNDS_DIR}/chime.wav")
+  "${LANGUAGES_DIR}/languages.rc;${PROJECT_SOURCE_DIR}/res/menu.rc;${PROJECT_SOURCE_DIR}/res/strings.rc;${PROJECT_SOURCE_DIR}/res/dialogs.rc;${PROJECT_SOURCE_DIR}/res/Dusklamp.manifest;${PROJECT_SOURCE_DIR}/res/resource.h;${PROJECT_SOURCE_DIR}/res/version.h;${SOUNDS_DIR}/chime.wav")
 
 add_executable(Dusklamp WIN32 app/main.cpp app/FirstStep.cpp app/StackGuard.cpp app/LoadConfig.c ${RESOURCES})
-target_include_directories(Dusklamp PRIVATE ${PROJECT_SOURCE_DIR}/res ${SOUNDS_DIR})
-add_dependencies(Dusklamp chime)
+target_include_directories(Dusklamp PRIVATE ${PROJECT_SOURCE_DIR}/res ${SOUNDS_DIR} ${LANGUAGES_DIR})
+add_dependencies(Dusklamp chime languages)
 target_link_libraries(Dusklamp PRIVATE dusklamp_shell)
 target_link_options(Dusklamp PRIVATE -municode -mwindows -s)
 if(CMAKE_SIZEOF_VOID_P EQUAL 8)

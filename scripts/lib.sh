@@ -9,7 +9,7 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 
 PACKAGES=(cmake make g++ clang python3 dpkg-dev patch
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
-  wine wine64 xvfb x11-utils x11-apps imagemagick fonts-liberation fonts-wine xdotool xcompmgr
+  wine wine64 xvfb x11-utils x11-apps imagemagick fonts-liberation fonts-wine fonts-wqy-microhei xdotool xcompmgr
   xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
   libtinyxml-dev libboost1.81-dev googletest nsis zip unzip python3-yaml python3-pefile sox)
 
@@ -121,6 +121,10 @@ init_wineprefix() {
     ln -sf /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
     wineserver -k >/dev/null 2>&1 || true
   fi
+  # Chinese, Japanese and Korean text drawn in the dialog font: linked to a font that has their
+  # characters, as Windows links its dialog font to its East Asian ones.
+  wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v Tahoma \
+    /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
   # Xvfb has no window manager: without this, every hide waits two seconds for one.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
   # A crash ends the process with its exception code instead of hanging in the debugger.

@@ -60,6 +60,7 @@ struct FaderOptions {
   HotKey showKey;  // shows or hides the Fader
   FaderSound sound = FaderSound::None;
   bool showFader = true;  // off, an automatic fade is only heard
+  int language = 0;       // 0 follows Windows, else 1 + its index in kLanguages (app/Languages.h)
 };
 
 // What the last load found in place of Settings.xml.

@@ -1,5 +1,6 @@
 #include "settings/SettingsDocument.h"
 
+#include "app/Languages.h"
 #include "settings/ColorText.h"
 #include "settings/TimeText.h"
 
@@ -87,6 +88,7 @@ void ReadFader(const XmlElement& element, FaderSettings& settings) {
   ReadText(element, L"show_key", ParseHotKey, settings.showKey);
   ReadWord(element, L"sound", kSoundValues, kSoundWords, settings.sound);
   ReadBool(element, L"show_fader", settings.showFader);
+  if (const auto language = element.Get(L"language")) settings.language = LanguageChoiceOf(*language);
   // Neither seen nor heard, a fade would do nothing at all: a file edited so is shown.
   if (settings.sound == FaderSound::None) settings.showFader = true;
 }
@@ -127,6 +129,7 @@ void WriteSettingsDocument(const FaderSettings& settings, XmlDocument& document)
   fader.Set(L"show_key", FormatHotKey(settings.showKey));
   fader.Set(L"sound", WordFor(settings.sound, kSoundValues, kSoundWords));
   fader.Set(L"show_fader", settings.showFader ? 1 : 0);
+  fader.Set(L"language", LanguageWord(settings.language));
 }
 
 bool ReadSettingsDocument(const XmlDocument& document, FaderSettings& settings) {

@@ -1,10 +1,11 @@
 #include "ui/Dialog.h"
 
 #include "app/Module.h"
+#include "app/Resources.h"
 
 INT_PTR Dialog::DoModal(HWND owner) {
-  return DialogBoxParamW(ResourceModule(), MAKEINTRESOURCEW(templateId_), owner, Proc,
-                         reinterpret_cast<LPARAM>(this));
+  const DLGTEMPLATE* dialog = LanguageDialog(templateId_);
+  return dialog ? DialogBoxIndirectParamW(ResourceModule(), dialog, owner, Proc, reinterpret_cast<LPARAM>(this)) : -1;
 }
 
 INT_PTR CALLBACK Dialog::Proc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "settings/TimeText.h"
-#include "ui/fader/ClockText.h"
 #include "ui/fader/Schedule.h"
 
 namespace {
@@ -47,7 +46,6 @@ TEST(Schedule, WorkingHoursBeginAgainOnTheNextChosenDay) {
   EXPECT_EQ(At(4, 9, 0), NextWorkingStart(office, At(0, 18, 0)));
   EXPECT_EQ(At(7, 9, 0), NextWorkingStart(office, At(4, 20, 0)));  // Friday night: Monday
   EXPECT_EQ(0u, NextWorkingStart(WorkingHours{true, 0, 0, 60}, At(0, 0, 0)));
-  EXPECT_EQ(L"Dusklamp - fades again Monday 09:00", ResumeTooltip(L"Monday", L"09:00"));
 }
 
 TEST(Schedule, AFadeComesOnceAtAMatchingMinuteInsideTheHours) {

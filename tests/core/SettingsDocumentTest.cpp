@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "app/Languages.h"
 #include "settings/SettingsDocument.h"
 
 namespace {
@@ -55,7 +56,7 @@ TEST(SettingsDocument, DefaultsAreWrittenAsTheNineLines) {
       "    <Options>\n"
       "        <Fader auto_fade_interval=\"15\" fade_duration=\"20\" max_opacity=\"70\" "
       "overlay_color=\"#0000FF\" text_color=\"#FFFFFF\" text_size=\"250\" auto_block=\"1\" hide_from_capture=\"1\" show_on=\"primary\" clock=\"24_hour\" "
-      "working_hours=\"0\" work_days=\"mon,tue,wed,thu,fri\" work_from=\"09:00\" work_to=\"18:00\" show_key=\"\" sound=\"none\" show_fader=\"1\" />\n"
+      "working_hours=\"0\" work_days=\"mon,tue,wed,thu,fri\" work_from=\"09:00\" work_to=\"18:00\" show_key=\"\" sound=\"none\" show_fader=\"1\" language=\"windows\" />\n"
       "    </Options>\n"
       "</DusklampSettings>\n",
       Saved(FaderSettings()));
@@ -210,6 +211,21 @@ TEST(SettingsDocument, TheSoundIsAWordAndAFadeNeitherSeenNorHeardIsShown) {
     ASSERT_TRUE(Read(FileWith(fader), fresh));
     EXPECT_EQ(FaderSound::None, fresh.sound) << fader;
     EXPECT_TRUE(fresh.showFader) << fader;
+  }
+}
+
+// The language is Windows' unless the file names one of ours by its tag.
+TEST(SettingsDocument, TheLanguageIsATagAndAnyOtherWordFollowsWindows) {
+  FaderSettings written;
+  written.language = LanguageChoiceOf(L"pt-BR");
+  ASSERT_NE(std::string::npos, Saved(written).find("language=\"pt-BR\""));
+  FaderSettings read;
+  ASSERT_TRUE(Read(Saved(written), read));
+  EXPECT_STREQ(L"Portugu\u00eas (Brasil)", kLanguages[read.language - 1].name);
+  for (const char* fader : {"<Fader />", "<Fader language=\"pt-PT\" />", "<Fader language=\"DE\" />"}) {
+    FaderSettings fresh;
+    ASSERT_TRUE(Read(FileWith(fader), fresh));
+    EXPECT_EQ(0, fresh.language) << fader;
   }
 }
 

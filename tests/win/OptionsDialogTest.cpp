@@ -216,57 +216,9 @@ TEST_F(OptionsDialogTest, AChangedIntervalLeavesAutomaticFadingOff) {
   EXPECT_EQ(30, FaderSettings::Instance().autoFadeInterval);
 }
 
-// At any scale: every control inside the dialog, none over another but a spin over its field, each
-// check box wide enough for its text, the new box next in the tab order and reached by Alt+H.
-TEST_F(OptionsDialogTest, TheDialogIsTidyInReadingOrderAndItsNewControlsHaveMnemonics) {
+// The new box next in the tab order and reached by Alt+H. (Its layout: every language's test.)
+TEST_F(OptionsDialogTest, TheDialogReadsInOrderAndItsNewControlsHaveMnemonics) {
   WithDialog([&](HWND dialog) {
-    // It fits a 1920 by 1080 screen at 150 percent, 1280 by 672 as 100 percent counts beside its
-    // taskbar, and so the smaller 1366 by 768 one at 100 percent.
-    RECT frame{};
-    GetWindowRect(dialog, &frame);
-    const int dpi = int(WindowDpi(dialog));
-    EXPECT_LE(MulDiv(frame.bottom - frame.top, 96, dpi), 672);
-    EXPECT_LE(MulDiv(frame.right - frame.left, 96, dpi), 1280);
-    RECT client{};
-    GetClientRect(dialog, &client);
-    std::vector<std::pair<HWND, RECT>> controls;
-    for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-      RECT r{};
-      GetWindowRect(c, &r);
-      MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
-      EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= client.right && r.bottom <= client.bottom)
-          << GetDlgCtrlID(c);
-      controls.push_back({c, r});
-    }
-    for (size_t i = 0; i < controls.size(); ++i) {
-      for (size_t j = i + 1; j < controls.size(); ++j) {
-        RECT both{};
-        const bool spinPair = GetWindow(controls[i].first, GW_HWNDNEXT) == controls[j].first &&
-                              GetDlgCtrlID(controls[j].first) >= IDC_TEXT_SIZE_SPIN;
-        EXPECT_TRUE(spinPair || !IntersectRect(&both, &controls[i].second, &controls[j].second))
-            << GetDlgCtrlID(controls[i].first) << " over " << GetDlgCtrlID(controls[j].first);
-      }
-    }
-    // Each check box's and label's text fits (the labels are the static right before a list).
-    std::vector<HWND> texts{GetDlgItem(dialog, IDC_AUTO_BLOCK), GetDlgItem(dialog, IDC_HIDE_FROM_CAPTURE),
-                            GetDlgItem(dialog, IDC_WORKING_HOURS), GetDlgItem(dialog, IDC_DAY_1 + 3),
-                            GetWindow(GetDlgItem(dialog, IDC_SHOW_KEY), GW_HWNDPREV),
-                            GetWindow(GetDlgItem(dialog, IDC_SHOW_ON), GW_HWNDPREV),
-                            GetWindow(GetDlgItem(dialog, IDC_CLOCK), GW_HWNDPREV),
-                            GetWindow(GetDlgItem(dialog, IDC_SOUND), GW_HWNDPREV), GetDlgItem(dialog, IDC_NO_VOICE),
-                            GetDlgItem(dialog, IDC_SHOW_FADER)};
-    for (const HWND box : texts) {
-      const bool check = GetDlgCtrlID(box) != -1;
-      const HDC dc = GetDC(box);
-      const HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)));
-      RECT text{};
-      DrawTextW(dc, TextOf(box).c_str(), -1, &text, DT_CALCRECT | DT_SINGLELINE);
-      SelectObject(dc, old);
-      ReleaseDC(box, dc);
-      RECT r{};
-      GetClientRect(box, &r);
-      EXPECT_LE(text.right + (check ? GetSystemMetrics(SM_CXMENUCHECK) + 4 : 0), r.right) << TextOf(box);
-    }
     // Reading order: the text size, both lists, both boxes.
     HWND tab = GetDlgItem(dialog, IDC_TEXT_SIZE);
     for (int id : {IDC_SHOW_ON, IDC_CLOCK, IDC_AUTO_BLOCK, IDC_HIDE_FROM_CAPTURE}) {

@@ -1,9 +1,12 @@
 #include "ui/about/HyperlinkLabel.h"
 
 #include <commctrl.h>
+#include <oleacc.h>
 #include <shellapi.h>
 #include <windowsx.h>
 
+#include "ui/Accessible.h"
+#include "ui/HighContrast.h"
 #include "ui/about/RegistryColorText.h"
 
 namespace {
@@ -152,6 +155,7 @@ void HyperlinkLabel::Paint(HDC dc) {
   if (brush) FillRect(dc, &client, brush);
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, !IsWindowEnabled(control()) ? GetSysColor(COLOR_GRAYTEXT)
+                   : HighContrastOn()          ? GetSysColor(COLOR_HOTLIGHT)
                    : visited_                  ? visitedColor_
                                                : linkColor_);
   const bool plain = !linkFont_ || (underlineOnHover && !hovering_);
@@ -192,6 +196,11 @@ LRESULT HyperlinkLabel::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   }
   const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
   switch (message) {
+    case WM_GETOBJECT: {  // a link, named by its text
+      const LRESULT answer = AnswerAccessible(control(), wParam, lParam, label_, ROLE_SYSTEM_LINK);
+      if (answer) return answer;
+      break;
+    }
     case WM_MOUSEMOVE:
       if (InLabel(point) && !target_.empty()) {
         SetCursor(handCursor_);

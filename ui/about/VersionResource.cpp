@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "app/Module.h"
+#include "app/Resources.h"
 #include "app/SystemLibraries.h"
+#include "res/resource.h"
 #include "ui/about/VersionText.h"
 
 namespace {
@@ -44,5 +46,5 @@ std::wstring ReadVersionText() {
   void* value = nullptr;
   UINT valueLength = 0;
   if (!version.queryValue(block.data(), path, &value, &valueLength) || !value) return std::wstring();
-  return FormatVersionText(static_cast<const wchar_t*>(value));
+  return FormatVersionText(static_cast<const wchar_t*>(value), LoadText(IDS_VERSION));
 }

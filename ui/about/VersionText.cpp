@@ -1,5 +1,7 @@
 #include "ui/about/VersionText.h"
 
+#include "app/Languages.h"
+
 #include <boost/regex.hpp>
 #include <climits>
 #include <cwchar>
@@ -28,7 +30,7 @@ int FieldValue(const std::wstring& field) {
 
 }  // namespace
 
-std::wstring FormatVersionText(const std::wstring& productVersion) {
+std::wstring FormatVersionText(const std::wstring& productVersion, const std::wstring& pattern) {
   // The C library's character traits: the locale-based ones would pull in the whole C++
   // locale and stream library, most of the executable's size.
   using Regex = boost::basic_regex<wchar_t, boost::c_regex_traits<wchar_t>>;
@@ -39,8 +41,7 @@ std::wstring FormatVersionText(const std::wstring& productVersion) {
     fields.push_back(FieldValue(it->str()));
   }
   if (fields.size() != 4) return std::wstring();
-  wchar_t text[96];
-  std::swprintf(text, 96, L"Version %d.%d.%d  (Build %d)", fields[0], fields[1], fields[2],
-                fields[3]);
-  return text;
+  std::vector<std::wstring> texts;
+  for (const int field : fields) texts.push_back(std::to_wstring(field));
+  return FillBlanks(pattern, texts);
 }

@@ -1,9 +1,11 @@
 // A pause of automatic fading: off as "Auto Fade" switches it off, and on again by itself when
 // the pause is over, which a check every few seconds notices also after a sleep or a clock change;
 // kept in the settings file, so that it goes on after a restart. And what the tooltip says of it.
+#include "app/Languages.h"
+#include "app/Resources.h"
+#include "res/resource.h"
 #include "settings/FaderSettings.h"
 #include "ui/fader/ClockFormat.h"
-#include "ui/fader/ClockText.h"
 #include "ui/main/MainWindow.h"
 
 namespace {
@@ -45,11 +47,11 @@ void MainWindow::UpdateTip() {
   const uint64_t now = LocalNow();
   std::wstring tip = L"Dusklamp";
   if (schedule_.Paused()) {
-    tip = PausedTooltip(FormatClock(settings.clock, TimeOf(UtcToLocal(schedule_.PausedUntil()))));
+    tip = FillBlanks(LoadText(IDS_PAUSED_TIP), {FormatClock(settings.clock, TimeOf(UtcToLocal(schedule_.PausedUntil())))});
   } else if (schedule_.On() && !InWorkingHours(settings.workingHours, now)) {
     if (const uint64_t start = NextWorkingStart(settings.workingHours, now)) {
       const SYSTEMTIME when = TimeOf(start);
-      tip = ResumeTooltip(DayName(when), FormatClock(settings.clock, when));
+      tip = FillBlanks(LoadText(IDS_RESUME_TIP), {DayName(when), FormatClock(settings.clock, when)});
     }
   }
   if (tip != trayIcon_.Tip()) trayIcon_.SetTip(tip.c_str());

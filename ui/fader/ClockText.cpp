@@ -7,11 +7,3 @@ std::wstring ClockText(unsigned hour, unsigned minute) {
   std::swprintf(text, 16, L"%02u:%02u", hour, minute);
   return text;
 }
-
-std::wstring PausedTooltip(const std::wstring& endTime) {
-  return L"Dusklamp - paused until " + endTime;
-}
-
-std::wstring ResumeTooltip(const std::wstring& day, const std::wstring& time) {
-  return L"Dusklamp - fades again " + day + L" " + time;
-}

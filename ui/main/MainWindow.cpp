@@ -4,6 +4,7 @@
 
 #include "app/LockName.h"
 #include "app/Module.h"
+#include "app/Resources.h"
 #include "settings/FaderSettings.h"
 #include "ui/Handles.h"
 #include "ui/fader/FadeSound.h"
@@ -100,6 +101,7 @@ bool MainWindow::OnCommand(UINT id) {
 
 void MainWindow::OnCreate() {
   FaderSettings::Instance().Load();
+  UseLanguage(FaderSettings::Instance().language);  // a new choice speaks at the next start
   trayIcon_.Add(hwnd(), L"Dusklamp", IconMain, MenuTray, CmdToggleShow);
   SetTrayIcon(IconAutoFadeOn);
   opacityPercent_ = 100;

@@ -3,6 +3,7 @@
 #include <cwchar>
 
 #include "app/Module.h"
+#include "app/Resources.h"
 #include "ui/Dpi.h"
 #include "ui/Handles.h"
 #include "ui/WinRect.h"
@@ -132,7 +133,7 @@ bool TrayIcon::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
 }
 
 void TrayIcon::ShowMenu(POINT point) {
-  MenuHandle menu(LoadMenuW(ResourceModule(), MAKEINTRESOURCEW(record_.uID)));
+  MenuHandle menu(LoadLanguageMenu(record_.uID));
   if (!menu) return;
   const HMENU popup = GetSubMenu(menu.Get(), 0);
   owner_.PrepareTrayMenu(popup);

@@ -1,11 +1,18 @@
 #include "ui/options/ColorButton.h"
 
 #include <commdlg.h>
+#include <oleacc.h>
 #include <windowsx.h>
 
+#include "app/Languages.h"
 #include "app/Module.h"
+#include "app/Resources.h"
 #include "res/resource.h"
+#include "settings/ColorText.h"
+#include "ui/Accessible.h"
 #include "ui/Handles.h"
+#include "ui/HighContrast.h"
+#include "ui/options/ColorName.h"
 
 namespace {
 
@@ -38,14 +45,23 @@ bool ColorButton::Attach(HWND control) {
 void ColorButton::SetColor(ArgbColor color) {
   color_ = color;
   InvalidateRect(control(), nullptr, TRUE);
+  NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, control(), OBJID_CLIENT, CHILDID_SELF);
+}
+
+// "Overlay color, blue, #0000FF": what it sets, and its colour in words and as the file writes it.
+std::wstring ColorButton::AccessibleName() const {
+  return FillBlanks(LoadText(IDS_SWATCH_NAME), {LabelOf(control()), LoadText(IDS_COLOR_BLACK + UINT(NameColor(color_))),
+                                                FormatColorText(color_)});
 }
 
 void ColorButton::DrawSwatch(HDC dc) const {
   RECT rect;
   GetClientRect(control(), &rect);
-  Frame(dc, rect, GetSysColor(COLOR_BTNSHADOW));
+  // In high contrast, the border is the system's text on the system's window colour.
+  const bool contrast = HighContrastOn();
+  Frame(dc, rect, GetSysColor(contrast ? COLOR_WINDOWTEXT : COLOR_BTNSHADOW));
   InflateRect(&rect, -1, -1);
-  Frame(dc, rect, RGB(255, 255, 255));
+  Frame(dc, rect, contrast ? GetSysColor(COLOR_WINDOW) : RGB(255, 255, 255));
   InflateRect(&rect, -1, -1);
   const COLORREF previous = SetBkColor(dc, color_.ToColorRef());
   if (previous != CLR_INVALID) {
@@ -84,6 +100,11 @@ void ColorButton::OnPaint(HDC given) {
 
 LRESULT ColorButton::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
+    case WM_GETOBJECT: {
+      const LRESULT answer = AnswerAccessible(control(), wParam, lParam, AccessibleName(), ROLE_SYSTEM_PUSHBUTTON);
+      if (answer) return answer;
+      break;
+    }
     case WM_SETCURSOR:
       SetCursor(LoadCursorW(nullptr, IDC_HAND));
       return 0;

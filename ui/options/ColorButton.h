@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <optional>
+#include <string>
 
 #include "settings/ArgbColor.h"
 #include "ui/Subclass.h"
@@ -20,6 +21,8 @@ class ColorButton : public SubclassedControl {
   ArgbColor GetColor() const { return color_; }
 
   void DrawSwatch(HDC dc) const;
+  // What a screen reader says of it.
+  std::wstring AccessibleName() const;
 
  protected:
   LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;

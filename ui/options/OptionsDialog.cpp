@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "app/Languages.h"
+#include "app/Resources.h"
 #include "res/resource.h"
 #include "ui/options/KeyName.h"
 #include "ui/options/CenterDialog.h"
@@ -12,21 +14,28 @@
 namespace {
 
 // The lists' entries, in the order of the values they stand for.
-const wchar_t* const kShowOnChoices[] = {L"Primary monitor", L"All monitors",
-                                         L"The monitor with the mouse pointer"};
-const wchar_t* const kClockChoices[] = {L"24-hour (14:30)", L"As Windows shows the time"};
-const wchar_t* const kSoundChoices[] = {L"None", L"Chime", L"Speak the time"};
+const UINT kShowOnChoices[] = {IDS_SHOW_ON_PRIMARY, IDS_SHOW_ON_ALL, IDS_SHOW_ON_POINTER};
+const UINT kClockChoices[] = {IDS_CLOCK_24_HOUR, IDS_CLOCK_WINDOWS};
+const UINT kSoundChoices[] = {IDS_SOUND_NONE, IDS_SOUND_CHIME, IDS_SOUND_SPEAK};
+
+void AddToList(HWND dialog, int id, const std::wstring& choice) {
+  SendDlgItemMessageW(dialog, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(choice.c_str()));
+}
 
 template <size_t N>
-void FillList(HWND dialog, int id, const wchar_t* const (&choices)[N]) {
-  for (const wchar_t* choice : choices) {
-    SendDlgItemMessageW(dialog, id, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(choice));
-  }
+void FillList(HWND dialog, int id, const UINT (&choices)[N]) {
+  for (const UINT choice : choices) AddToList(dialog, id, LoadText(choice));
+}
+
+// Following Windows, then each language by its own name.
+void FillLanguages(HWND dialog) {
+  AddToList(dialog, IDC_LANGUAGE, LoadText(IDS_LANGUAGE_WINDOWS));
+  for (size_t i = 0; i < kLanguageCount; ++i) AddToList(dialog, IDC_LANGUAGE, kLanguages[i].name);
 }
 
 // The choice at the list's selection; the default when none is selected or it names no choice.
 template <typename Choice, size_t N>
-void ReadList(HWND dialog, int id, const wchar_t* const (&)[N], Choice& field) {
+void ReadList(HWND dialog, int id, const UINT (&)[N], Choice& field) {
   const LRESULT index = SendDlgItemMessageW(dialog, id, CB_GETCURSEL, 0, 0);
   field = index >= 0 && size_t(index) < N ? static_cast<Choice>(index) : Choice();
 }
@@ -127,6 +136,7 @@ void OptionsDialog::OnInitDialog() {
   FillList(hwnd(), IDC_SHOW_ON, kShowOnChoices);
   FillList(hwnd(), IDC_CLOCK, kClockChoices);
   FillList(hwnd(), IDC_SOUND, kSoundChoices);
+  FillLanguages(hwnd());
   // The week as the user's calendar starts it (0 is Monday there), each day by its short name.
   DWORD firstDay = 0;
   GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_IFIRSTDAYOFWEEK | LOCALE_RETURN_NUMBER,
@@ -195,6 +205,7 @@ void OptionsDialog::ApplyToControls() {
   SendDlgItemMessageW(hwnd(), IDC_SOUND, CB_SETCURSEL, WPARAM(options.sound), 0);
   ShowSoundChoice();
   CheckDlgButton(hwnd(), IDC_SHOW_FADER, options.showFader ? BST_CHECKED : BST_UNCHECKED);
+  SendDlgItemMessageW(hwnd(), IDC_LANGUAGE, CB_SETCURSEL, WPARAM(options.language), 0);
 }
 
 void OptionsDialog::ReadFromControls() {
@@ -219,13 +230,14 @@ void OptionsDialog::ReadFromControls() {
   options.showKey = FromControl(SendDlgItemMessageW(hwnd(), IDC_SHOW_KEY, HKM_GETHOTKEY, 0, 0));
   ReadList(hwnd(), IDC_SOUND, kSoundChoices, options.sound);
   options.showFader = IsDlgButtonChecked(hwnd(), IDC_SHOW_FADER) == BST_CHECKED;
+  const LRESULT language = SendDlgItemMessageW(hwnd(), IDC_LANGUAGE, CB_GETCURSEL, 0, 0);
+  options.language = language > 0 && size_t(language) <= kLanguageCount ? int(language) : 0;
 }
 
 // Neither seen nor heard, an automatic fade would do nothing at all.
 bool OptionsDialog::RefuseNothingAtAll() {
   if (options.showFader || options.sound != FaderSound::None) return false;
-  MessageBoxW(hwnd(), L"With no sound chosen, the fader must show: otherwise automatic fades do nothing at all.",
-              L"Dusklamp", MB_OK | MB_ICONWARNING);
+  MessageBoxW(hwnd(), LoadText(IDS_NOTHING_AT_ALL).c_str(), L"Dusklamp", MB_OK | MB_ICONWARNING);
   SetFocus(GetDlgItem(hwnd(), IDC_SHOW_FADER));
   return true;
 }
@@ -241,8 +253,7 @@ void OptionsDialog::OnCloseCommand(UINT id) {
     ReadFromControls();
     if (RefuseNothingAtAll()) return;
     if (takeShowKey && !takeShowKey(options.showKey)) {
-      const std::wstring message = HotKeyName(options.showKey) +
-                                   L" is in use, by another program or by Windows. Choose another key to show the time.";
+      const std::wstring message = FillBlanks(LoadText(IDS_KEY_IN_USE), {HotKeyName(options.showKey)});
       MessageBoxW(hwnd(), message.c_str(), L"Dusklamp", MB_OK | MB_ICONWARNING);
       SetFocus(GetDlgItem(hwnd(), IDC_SHOW_KEY));
       return;
