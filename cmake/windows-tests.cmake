@@ -14,7 +14,7 @@ file(GLOB WIN_TESTS ${PROJECT_SOURCE_DIR}/tests/win/*.cpp)
 add_executable(win_tests ${WIN_TESTS} ${RESOURCES})
 target_include_directories(win_tests PRIVATE ${PROJECT_SOURCE_DIR}/res ${SOUNDS_DIR} ${LANGUAGES_DIR})
 add_dependencies(win_tests chime languages)
-target_link_libraries(win_tests PRIVATE dusklamp_shell GTest::gtest)
+target_link_libraries(win_tests PRIVATE dusklamp_shell GTest::gtest oleacc)
 target_compile_definitions(win_tests PRIVATE CORPUS_DIR="${PROJECT_SOURCE_DIR}/tests/fuzz/corpus"
   LANG_DIR=L"${PROJECT_SOURCE_DIR}/res/lang")
 

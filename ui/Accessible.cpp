@@ -21,7 +21,8 @@ struct AccessibilityLibrary {
 
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
-// The system's object for the window, with another name and role.
+// The system's object for the window, with another name and role. (Its interface id is the
+// header's: IID_IAccessible is data of oleacc.dll, which the program does not import.)
 class NamedAccessible final : public IAccessible {
  public:
   NamedAccessible(IAccessible* standard, const std::wstring& name, LONG role)
@@ -29,7 +30,7 @@ class NamedAccessible final : public IAccessible {
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
     if (!object) return E_POINTER;
-    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == IID_IAccessible) {
+    if (iid == IID_IUnknown || iid == IID_IDispatch || iid == __uuidof(IAccessible)) {
       *object = static_cast<IAccessible*>(this);
       AddRef();
       return S_OK;
@@ -121,11 +122,11 @@ LRESULT AnswerAccessible(HWND control, WPARAM wParam, LPARAM lParam, const std::
   static const AccessibilityLibrary library;
   IAccessible* standard = nullptr;
   if (!library.createStandard || !library.lresultFromObject ||
-      FAILED(library.createStandard(control, OBJID_CLIENT, IID_IAccessible, reinterpret_cast<void**>(&standard)))) {
+      FAILED(library.createStandard(control, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&standard)))) {
     return 0;
   }
   auto* named = new NamedAccessible(standard, name, role);
-  const LRESULT answer = library.lresultFromObject(IID_IAccessible, wParam, named);
+  const LRESULT answer = library.lresultFromObject(__uuidof(IAccessible), wParam, named);
   named->Release();
   return answer > 0 ? answer : 0;
 }

@@ -83,20 +83,6 @@ class LanguagesTest : public MainWindowTest {
     SetResourceLanguage(EnglishLanguage().id);
     MainWindowTest::TearDown();
   }
-  // Runs `work` inside the dialog the command opens, then closes it.
-  void WithDialog(UINT command, const std::function<void(HWND)>& work) {
-    bool opened = false;
-    WhenModal([&] {
-      const HWND dialog = FindThreadDialog(nullptr);
-      if (!dialog) return false;
-      opened = true;
-      work(dialog);
-      SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
-      return true;
-    });
-    Send(command);
-    EXPECT_TRUE(opened);
-  }
   // Each text the dialog shows is one of this language's for it, or one no language translates
   // (the product's name); its caption too.
   void ExpectSpoken(HWND dialog, const Translations& translations, const wchar_t* context, const wchar_t* caption) {
@@ -149,18 +135,18 @@ TEST_F(LanguagesTest, EachLanguageSpeaksInTheMenuTheDialogsAndTheTooltipsAndItsD
     }
 
     // Both dialogs, in this language and tidy in it.
-    WithDialog(CmdOptions, [&](HWND dialog) {
+    EXPECT_TRUE(WorkInDialog(CmdOptions, [&](HWND dialog) {
       ExpectSpoken(dialog, translations, L"Options dialog", L"Dusklamp Options");
       EXPECT_EQ(LRESULT(1 + kLanguageCount), SendDlgItemMessageW(dialog, IDC_LANGUAGE, CB_GETCOUNT, 0, 0));
       ShowWindow(GetDlgItem(dialog, IDC_NO_VOICE), SW_SHOWNA);
       ExpectTidy(dialog);
-    });
-    WithDialog(CmdAbout, [&](HWND dialog) {
+    }));
+    EXPECT_TRUE(WorkInDialog(CmdAbout, [&](HWND dialog) {
       ExpectSpoken(dialog, translations, L"About dialog", L"About Dusklamp");
       EXPECT_EQ(FillBlanks(translations.at({L"Texts", L"Version %1.%2.%3  (Build %4)"}), {L"2", L"4", L"0", L"59"}),
                 TextOf(GetDlgItem(dialog, IDC_VERSION_TEXT)));
       ExpectTidy(dialog);
-    });
+    }));
 
     // The tooltips put the time in the chosen clock style into this language's sentence.
     FaderSettings& settings = FaderSettings::Instance();

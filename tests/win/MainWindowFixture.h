@@ -24,6 +24,20 @@ class MainWindowTest : public testing::Test {
   }
 
   void Send(UINT command) { SendMessageW(hwnd, WM_COMMAND, command, 0); }
+  // Runs `work` inside the dialog the command opens, then cancels it; false if none opened.
+  bool WorkInDialog(UINT command, const std::function<void(HWND)>& work) {
+    bool opened = false;
+    WhenModal([&] {
+      const HWND dialog = FindThreadDialog(nullptr);
+      if (!dialog) return false;
+      opened = true;
+      work(dialog);
+      SendMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+      return true;
+    });
+    Send(command);
+    return opened;
+  }
   void Tick(UINT timerId) { SendMessageW(hwnd, WM_TIMER, timerId, 0); }
   void FadeStep() { Tick(window.FadeTimerId()); }
   void AutoTick() { Tick(window.AutoTimerId()); }
