@@ -11,7 +11,7 @@ PACKAGES=(cmake make g++ clang python3 dpkg-dev patch
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
   wine wine64 xvfb x11-utils x11-apps imagemagick fonts-liberation fonts-wine fonts-wqy-microhei xdotool xcompmgr
   xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
-  libtinyxml-dev libboost1.81-dev googletest nsis zip unzip python3-yaml python3-pefile sox)
+  libtinyxml-dev libboost1.81-dev googletest nsis zip unzip python3-yaml python3-pefile sox locales)
 
 as_root() { if [ "$(id -u)" = 0 ]; then "$@"; else sudo "$@"; fi; }
 
@@ -24,6 +24,11 @@ install_packages() {
     echo "Installing: ${missing[*]}"
     as_root apt-get update -q >/dev/null
     as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
+  fi
+  # A German user's environment, from which Wine takes Windows' display language for one test.
+  if ! locale -a 2>/dev/null | grep -qx 'de_DE.utf8'; then
+    as_root sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+    as_root locale-gen >/dev/null
   fi
 }
 

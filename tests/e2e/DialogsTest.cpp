@@ -4,6 +4,9 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <string>
+#include <utility>
+
 #include "res/resource.h"
 #include "tests/e2e/ChimeSamples.h"
 #include "tests/e2e/Harness.h"
@@ -157,4 +160,24 @@ TEST(Dialogs, WithoutAVoiceTheSpokenTimeIsTheChime) {
   Close(dialog, IDCANCEL);
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }));
   EXPECT_EQ(1u, app.Exit());
+}
+
+// Windows' display language, which Wine takes from the Unix environment, is the program's from
+// the start; a language the settings name wins over it.
+TEST(Dialogs, TheyAreInWindowsLanguageUnlessTheSettingsNameAnother) {
+  const std::pair<const char*, const wchar_t*> starts[] = {{nullptr, L"Dusklamp-Optionen"},
+                                                           {"ja", L"Dusklamp \u306e\u30aa\u30d7\u30b7\u30e7\u30f3"}};
+  for (const auto& [language, caption] : starts) {
+    Dusklamp app;
+    if (language) {
+      WriteFileBytes(app.SettingsPath(), std::string("<?xml version=\"1.0\" ?><DusklampSettings version=\"1.0\" "
+                                                     "xmlns=\"http://www.quillane.example/dusklamp/xmlns/settings\">"
+                                                     "<Options><Fader language=\"") + language + "\" /></Options></DusklampSettings>");
+    }
+    ASSERT_TRUE(app.StartUnderWine(L"LC_ALL=de_DE.UTF-8", app.Folder() + L"\\wine.txt"));
+    const HWND dialog = OpenDialog(app, CMD_OPTIONS, caption);
+    EXPECT_NE(nullptr, dialog) << testing::PrintToString(std::wstring(caption));
+    if (dialog) Close(dialog, IDCANCEL);
+    EXPECT_EQ(1u, app.Exit());
+  }
 }

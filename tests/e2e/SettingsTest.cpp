@@ -15,7 +15,7 @@ const char kDefaultFile[] =
     "    <Options>\r\n"
     "        <Fader auto_fade_interval=\"15\" fade_duration=\"20\" max_opacity=\"70\" "
     "overlay_color=\"#0000FF\" text_color=\"#FFFFFF\" text_size=\"250\" auto_block=\"1\" hide_from_capture=\"1\" show_on=\"primary\" clock=\"24_hour\" "
-    "working_hours=\"0\" work_days=\"mon,tue,wed,thu,fri\" work_from=\"09:00\" work_to=\"18:00\" show_key=\"\" sound=\"none\" show_fader=\"1\" />\r\n"
+    "working_hours=\"0\" work_days=\"mon,tue,wed,thu,fri\" work_from=\"09:00\" work_to=\"18:00\" show_key=\"\" sound=\"none\" show_fader=\"1\" language=\"windows\" />\r\n"
     "    </Options>\r\n"
     "</DusklampSettings>\r\n";
 
