@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "app/Languages.h"
 #include "app/PathText.h"
 #include "settings/ColorText.h"
 #include "settings/IntegerText.h"
@@ -47,7 +48,8 @@ void ParseTexts(const uint8_t* data, size_t size) {
   const std::wstring text = Utf8ToWide(std::string(reinterpret_cast<const char*>(data), size));
   Require(ParseColorText(text).value >> 24 == 0xFF);
   ParseLeadingInt(text);
-  FormatVersionText(text);
+  FormatVersionText(text, L"Version %1.%2.%3  (Build %4)");
+  FillBlanks(text, {L"%1", L"15:30"});  // a translation's pattern
   if (const auto color = ParseRegistryColor(text)) Require(*color <= 0xFFFFFF);
   const NumericRange range{1, 60};
   if (const auto corrected = CorrectedFieldValue(text, range, 15)) {

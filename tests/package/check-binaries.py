@@ -136,7 +136,7 @@ def check_program(path):
           VISTA not in {e.get('Id', '').lower() for e in elements(tree, 'supportedOS')})
     dpi = [e.text for e in elements(tree, 'dpiAwareness')]
     check(f'{name} manifest asks for per-monitor DPI awareness', dpi and dpi[0].startswith('PerMonitorV2'))
-    check(f'{name} stays under 640 KB ({len(data)} bytes)', len(data) < 640 * 1024)
+    check(f'{name} stays under 720 KB ({len(data)} bytes)', len(data) < 720 * 1024)
 
 
 def main():
