@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <set>
-
 #include "app/Languages.h"
 #include "ui/options/ColorName.h"
 
@@ -29,15 +27,7 @@ TEST(Languages, AChosenLanguageWinsAndAnUnknownChoiceFollowsWindows) {
   EXPECT_EQ(L"de", Chosen({L"de-DE"}, 99));
   EXPECT_EQ(L"windows", LanguageWord(0));
   EXPECT_EQ(L"windows", LanguageWord(int(kLanguageCount) + 1));
-  std::set<std::wstring> tags;
-  std::set<unsigned> ids;
-  for (int choice = 1; size_t(choice) <= kLanguageCount; ++choice) {
-    EXPECT_EQ(choice, LanguageChoiceOf(LanguageWord(choice)));
-    tags.insert(kLanguages[choice - 1].tag);
-    ids.insert(kLanguages[choice - 1].id);
-  }
-  EXPECT_EQ(15u, tags.size());
-  EXPECT_EQ(15u, ids.size());
+  for (int choice = 1; size_t(choice) <= kLanguageCount; ++choice) EXPECT_EQ(choice, LanguageChoiceOf(LanguageWord(choice)));
   EXPECT_EQ(0, LanguageChoiceOf(L"windows"));
   EXPECT_EQ(0x0409, EnglishLanguage().id);
 }
@@ -55,14 +45,11 @@ TEST(Languages, ColoursAreNamedByHueAndLightness) {
     ArgbColor color;
     ColorWord word;
   } cases[] = {
-      {ArgbColor::FromRgb(0, 0, 255), ColorWord::Blue},      {ArgbColor::FromRgb(255, 255, 255), ColorWord::White},
-      {ArgbColor::FromRgb(0, 0, 0), ColorWord::Black},       {ArgbColor::FromRgb(128, 128, 128), ColorWord::Gray},
-      {ArgbColor::FromRgb(30, 10, 10), ColorWord::Black},    {ArgbColor::FromRgb(200, 10, 20), ColorWord::Red},
-      {ArgbColor::FromRgb(255, 140, 0), ColorWord::Orange},  {ArgbColor::FromRgb(139, 69, 19), ColorWord::Brown},
-      {ArgbColor::FromRgb(255, 255, 0), ColorWord::Yellow},  {ArgbColor::FromRgb(0, 128, 0), ColorWord::Green},
-      {ArgbColor::FromRgb(0, 255, 255), ColorWord::Cyan},    {ArgbColor::FromRgb(0, 0, 128), ColorWord::Blue},
-      {ArgbColor::FromRgb(128, 0, 128), ColorWord::Purple},  {ArgbColor::FromRgb(255, 105, 180), ColorWord::Pink},
-      {ArgbColor::FromRgb(255, 0, 20), ColorWord::Red},
+      {ArgbColor::FromRgb(0, 0, 255), ColorWord::Blue},     {ArgbColor::FromRgb(255, 255, 255), ColorWord::White},
+      {ArgbColor::FromRgb(30, 10, 10), ColorWord::Black},   {ArgbColor::FromRgb(128, 128, 128), ColorWord::Gray},
+      {ArgbColor::FromRgb(255, 0, 20), ColorWord::Red},     {ArgbColor::FromRgb(139, 69, 19), ColorWord::Brown},
+      {ArgbColor::FromRgb(255, 140, 0), ColorWord::Orange}, {ArgbColor::FromRgb(0, 128, 0), ColorWord::Green},
+      {ArgbColor::FromRgb(128, 0, 128), ColorWord::Purple}, {ArgbColor::FromRgb(255, 105, 180), ColorWord::Pink},
   };
   for (const auto& c : cases) EXPECT_EQ(int(c.word), int(NameColor(c.color))) << std::hex << c.color.value;
 }
