@@ -80,7 +80,8 @@ def quote(text):
 
 def template(sources):
     out = ['# The texts of Dusklamp, to translate. Made by res/lang/make-languages.py; do not edit.',
-           'msgid ""', 'msgstr ""', '"Content-Type: text/plain; charset=UTF-8\\n"', '']
+           'msgid ""', 'msgstr ""', '"Project-Id-Version: Dusklamp\\n"', '"MIME-Version: 1.0\\n"',
+           '"Content-Type: text/plain; charset=UTF-8\\n"', '"Content-Transfer-Encoding: 8bit\\n"', '']
     seen = set()
     for _, lines in sources:
         for _, entries in lines:
