@@ -1,11 +1,14 @@
 // Every language Dusklamp speaks, set in process as the start would: its texts in the menu, both
 // dialogs and the tooltips, read back against its translation file, and both dialogs tidy in it.
+#include <fstream>
 #include <map>
 #include <set>
+#include <sstream>
 #include <utility>
 
 #include "app/Languages.h"
 #include "app/Resources.h"
+#include "settings/Utf.h"
 #include "tests/win/DialogLayout.h"
 #include "tests/win/MainWindowFixture.h"
 #include "ui/Handles.h"
@@ -17,12 +20,6 @@ namespace {
 
 // A translation file's texts by context and English text; the template's English for English.
 using Translations = std::map<std::pair<std::wstring, std::wstring>, std::wstring>;
-
-std::wstring Wide(const std::string& text) {
-  std::wstring wide(text.size(), L'\0');
-  wide.resize(size_t(MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), wide.data(), int(wide.size()))));
-  return wide;
-}
 
 std::string Unquoted(const std::string& line) {
   std::string text;
@@ -36,10 +33,10 @@ std::string Unquoted(const std::string& line) {
 Translations ReadTranslations(const Language& language) {
   const bool english = language.id == EnglishLanguage().id;
   const std::wstring path = std::wstring(LANG_DIR L"/") + (english ? L"Dusklamp.pot" : std::wstring(language.tag) + L".po");
-  FILE* file = _wfopen(path.c_str(), L"rb");
-  std::string all;
-  for (char buffer[4096]; size_t got = file ? fread(buffer, 1, sizeof(buffer), file) : 0;) all.append(buffer, got);
-  if (file) fclose(file);
+  std::ifstream file(path.c_str(), std::ios::binary);
+  std::ostringstream bytes;
+  bytes << file.rdbuf();
+  const std::string all = bytes.str();
   Translations translations;
   std::map<std::string, std::string> entry;
   std::string field;
@@ -53,7 +50,7 @@ Translations ReadTranslations(const Language& language) {
     } else if (line.rfind("\"", 0) == 0 && !field.empty()) {
       entry[field] += Unquoted(line);
     } else if (line.empty() && !entry["msgid"].empty()) {
-      translations[{Wide(entry["msgctxt"]), Wide(entry["msgid"])}] = Wide(english ? entry["msgid"] : entry["msgstr"]);
+      translations[{Utf8ToWide(entry["msgctxt"]), Utf8ToWide(entry["msgid"])}] = Utf8ToWide(english ? entry["msgid"] : entry["msgstr"]);
       entry.clear();
     }
   }
